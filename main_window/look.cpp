@@ -1,0 +1,74 @@
+#include "main_window/look.h"
+
+#include "common/application.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QWidget>
+
+namespace tavrel {
+
+QColor ToQColor(ColourValue colour)
+{
+    if (!IsSystemColour(colour))
+        return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+
+    const QPalette palette = QApplication::palette();
+    switch (SystemColourIndex(colour)) {
+    case SystemColourIndex(kSysButtonShadow):
+        return palette.color(QPalette::Disabled, QPalette::WindowText);
+    case SystemColourIndex(kSysInactiveBorder):
+        return palette.color(QPalette::Inactive, QPalette::Window);
+    case SystemColourIndex(kSysButtonText):
+    default:
+        return palette.color(QPalette::Active, QPalette::ButtonText);
+    }
+}
+
+QFont ClassicFont(qreal pointSize, bool bold)
+{
+    static const bool substituted = [] {
+        QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans",
+                                                     "Arimo", "Arial", "Helvetica"});
+        return true;
+    }();
+    Q_UNUSED(substituted);
+
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void SetForeColour(QWidget *widget, ColourValue colour)
+{
+    QPalette palette = widget->palette();
+    const QColor qcolour = ToQColor(colour);
+    // A line edit draws its text in Text; labels and buttons in WindowText/ButtonText.
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, qcolour);
+    widget->setPalette(palette);
+}
+
+void SetBackColour(QWidget *widget, ColourValue colour)
+{
+    QPalette palette = widget->palette();
+    const QColor qcolour = ToQColor(colour);
+    palette.setColor(qobject_cast<QLineEdit *>(widget) ? QPalette::Base : QPalette::Window,
+                     qcolour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(!qobject_cast<QLineEdit *>(widget));
+}
+
+void ShowMessage(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace tavrel
