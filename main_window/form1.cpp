@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "main_window/look.h"
 #include "main_window/spinner.h"
+#include "main_window/spinner_rules.h"
 #include "main_window/twips.h"
 
 #include <QApplication>
@@ -95,9 +96,17 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     CreateControls();
+    m_pairs = {{{Text1, VScroll5, StartAltitudeFeet},
+                {Text2, VScroll2, TargetAltitudeFeet},
+                {Text3, VScroll3, VerticalSpeedFeetPerMin},
+                {Text4, VScroll4, AirspeedKnots},
+                {Text8, VScroll7, DirectionDeg},
+                {Text9, VScroll8, WindSpeedKnots},
+                {Text7, VScroll6, DirectionDeg}}};
     PlaceControls(logicalDpiY());
     SetTabOrder();
     Connect();
+    LoadStep();
     Text1->setFocus();
 }
 
@@ -210,9 +219,54 @@ void Form1::SetTabOrder()
 
 void Form1::Connect()
 {
+    for (const SpinnerPair &pair : m_pairs) {
+        connect(pair.spinner, &QAbstractSlider::valueChanged, this,
+                [this, &pair] { SpinnerChange(pair); });
+        connect(pair.box, &QLineEdit::textChanged, this, [this, &pair] { BoxChange(pair); });
+    }
     connect(Command1, &QPushButton::clicked, this, &Form1::Calculate);
     // Exit ends the program at once; no further procedure runs.
     connect(Command2, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
+}
+
+void Form1::LoadStep()
+{
+    RunProcedure(this, [this] {
+        for (const SpinnerPair &pair : m_pairs)
+            WriteBox(pair);
+    });
+}
+
+void Form1::SpinnerChange(const SpinnerPair &pair)
+{
+    RunProcedure(this, [this, &pair] {
+        WriteBox(pair);
+        if (pair.spinner == VScroll8)
+            ApplyWindState();
+    });
+}
+
+void Form1::BoxChange(const SpinnerPair &pair)
+{
+    RunProcedure(this, [this, &pair] { WriteBox(pair); });
+}
+
+void Form1::WriteBox(const SpinnerPair &pair)
+{
+    const auto value = static_cast<std::int16_t>(pair.spinner->value());
+    pair.box->setText(QString::fromStdString(NumberToText(pair.rule(value))));
+}
+
+void Form1::ApplyWindState()
+{
+    // Read once: nothing between the writes changes the wind speed.
+    const bool wind = VScroll8->value() < VScroll8->maximum();
+    for (QLabel *label : {Label16, Label17, Label10, Label14})
+        SetForeColour(label, wind ? kSysButtonText : kSysButtonShadow);
+    for (QLineEdit *box : {Text7, Text8})
+        SetForeColour(box, wind ? kDarkBlue : kWhite);
+    for (Spinner *spinner : {VScroll6, VScroll7})
+        spinner->setVisible(wind);
 }
 
 void Form1::Calculate()

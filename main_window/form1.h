@@ -8,11 +8,21 @@
 // error raised inside a procedure is shown in a message box and the procedure
 // abandoned; the program keeps running.
 //
+// Each input box is paired with a spinner whose value is the only source of
+// the input: one table of the seven pairs, and one procedure for each occasion
+// a box is written (the load step, a spinner change, a change of the box's own
+// text, which undoes any edit at once). A write of a box's text runs the box's
+// change procedure nested inside it; a write of the text the box already holds
+// raises nothing, which ends every chain after one nested call.
+//
 // Controls keep their historical names (Text1, VScroll5, Label16, ...) as
 // object names, so that users' notes and the tests can refer to them.
 #pragma once
 
 #include <QWidget>
+
+#include <array>
+#include <cstdint>
 
 class QLabel;
 class QLineEdit;
@@ -35,10 +45,27 @@ public:
     void Calculate();
 
 private:
+    struct SpinnerPair
+    {
+        QLineEdit *box;
+        Spinner *spinner;
+        double (*rule)(std::int16_t value); // box value from spinner value
+    };
+
     void CreateControls();
     void PlaceControls(qreal logicalDpi);
     void SetTabOrder();
     void Connect();
+
+    // Fills the seven boxes from their spinners; leaves the wind look as created.
+    void LoadStep();
+    // Change of a spinner: writes its box; for the wind speed, then the wind look.
+    void SpinnerChange(const SpinnerPair &pair);
+    // Change of a box's text, by the user or by a write: writes the spinner's text back.
+    void BoxChange(const SpinnerPair &pair);
+    void WriteBox(const SpinnerPair &pair);
+    // Heading and wind-direction rows: normal with wind, greyed without.
+    void ApplyWindState();
 
     // Input boxes and their spinners.
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text7, *Text8, *Text9;
@@ -52,6 +79,9 @@ private:
     // Captions and units.
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label7, *Label8, *Label9, *Label10,
         *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
+
+    // The seven pairs, in the order the load step fills them.
+    std::array<SpinnerPair, 7> m_pairs;
 };
 
 } // namespace tavrel
