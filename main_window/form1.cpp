@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 
+#include "about/frm_about.h"
 #include "calc/descent.h"
 #include "common/application.h"
 #include "common/colours.h"
@@ -227,6 +228,7 @@ void Form1::Connect()
     connect(Command1, &QPushButton::clicked, this, &Form1::Calculate);
     // Exit ends the program at once; no further procedure runs.
     connect(Command2, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
+    connect(Command3, &QPushButton::clicked, this, [] { frmAbout::ShowAbout(); });
 }
 
 void Form1::LoadStep()

@@ -4,7 +4,10 @@
 
 namespace tavrel {
 
-double StartAltitudeFeet(std::int16_t v) { return static_cast<double>(Sub16(30000, v)) * 2.0 + 2000.0; }
+double StartAltitudeFeet(std::int16_t v)
+{
+    return static_cast<double>(Sub16(30000, v)) * 2.0 + 2000.0;
+}
 
 double TargetAltitudeFeet(std::int16_t v) { return Sub16(26000, v); }
 

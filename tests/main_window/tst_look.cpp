@@ -3,10 +3,10 @@
 #include "common/errors.h"
 #include "main_window/look.h"
 
-#include <QtTest>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QtTest>
 
 using namespace tavrel;
 

@@ -4,13 +4,13 @@
 #include "main_window/spinner.h"
 #include "main_window/spinner_rules.h"
 
-#include <QtTest>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QtTest>
 
 using tavrel::Form1;
 using tavrel::Spinner;
@@ -127,9 +127,9 @@ void TestSpinnerPairs::rules()
     QFETCH(int, rule);
     QFETCH(int, value);
     QFETCH(double, expected);
-    double (*const rules[])(std::int16_t) = {tavrel::StartAltitudeFeet, tavrel::TargetAltitudeFeet,
-                                             tavrel::VerticalSpeedFeetPerMin, tavrel::AirspeedKnots,
-                                             tavrel::DirectionDeg, tavrel::WindSpeedKnots};
+    double (*const rules[])(std::int16_t) = {
+        tavrel::StartAltitudeFeet, tavrel::TargetAltitudeFeet, tavrel::VerticalSpeedFeetPerMin,
+        tavrel::AirspeedKnots,     tavrel::DirectionDeg,       tavrel::WindSpeedKnots};
     QCOMPARE(rules[rule](static_cast<std::int16_t>(value)), expected);
     // 16 bits overflow instead of wrapping: 30000 - (-2768) and 10000 - (-22768) + 100.
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, tavrel::StartAltitudeFeet(-2768));
@@ -143,15 +143,36 @@ void TestSpinnerPairs::oneClickEachWay_data()
     QTest::addColumn<QString>("afterUp");
     QTest::addColumn<QString>("afterDown");
 
-    QTest::newRow("VScroll5 starting altitude") << "VScroll5" << "Text1" << "30100" << "29900";
-    QTest::newRow("VScroll2 target altitude") << "VScroll2" << "Text2" << "3100" << "2900";
-    QTest::newRow("VScroll3 vertical speed") << "VScroll3" << "Text3" << "1900" << "1700";
-    QTest::newRow("VScroll4 airspeed") << "VScroll4" << "Text4" << "255" << "245";
+    QTest::newRow("VScroll5 starting altitude") << "VScroll5"
+                                                << "Text1"
+                                                << "30100"
+                                                << "29900";
+    QTest::newRow("VScroll2 target altitude") << "VScroll2"
+                                              << "Text2"
+                                              << "3100"
+                                              << "2900";
+    QTest::newRow("VScroll3 vertical speed") << "VScroll3"
+                                             << "Text3"
+                                             << "1900"
+                                             << "1700";
+    QTest::newRow("VScroll4 airspeed") << "VScroll4"
+                                       << "Text4"
+                                       << "255"
+                                       << "245";
     // Starting at the top of their range (value 0): the upper arrow points past it.
-    QTest::newRow("VScroll6 heading") << "VScroll6" << "Text7" << "360" << "359";
-    QTest::newRow("VScroll7 wind direction") << "VScroll7" << "Text8" << "360" << "359";
+    QTest::newRow("VScroll6 heading") << "VScroll6"
+                                      << "Text7"
+                                      << "360"
+                                      << "359";
+    QTest::newRow("VScroll7 wind direction") << "VScroll7"
+                                             << "Text8"
+                                             << "360"
+                                             << "359";
     // Starting at its Max (199): the lower arrow points past it.
-    QTest::newRow("VScroll8 wind speed") << "VScroll8" << "Text9" << "1" << "0";
+    QTest::newRow("VScroll8 wind speed") << "VScroll8"
+                                         << "Text9"
+                                         << "1"
+                                         << "0";
 }
 
 void TestSpinnerPairs::oneClickEachWay()
@@ -181,13 +202,34 @@ void TestSpinnerPairs::rangeEnds_data()
     QTest::addColumn<QString>("atMin");
     QTest::addColumn<QString>("atMax");
 
-    QTest::newRow("VScroll5") << "VScroll5" << "Text1" << "62000" << "2000";
-    QTest::newRow("VScroll2") << "VScroll2" << "Text2" << "26000" << "0";
-    QTest::newRow("VScroll3") << "VScroll3" << "Text3" << "10000" << "100";
-    QTest::newRow("VScroll4") << "VScroll4" << "Text4" << "850" << "50";
-    QTest::newRow("VScroll6") << "VScroll6" << "Text7" << "360" << "1";
-    QTest::newRow("VScroll7") << "VScroll7" << "Text8" << "360" << "1";
-    QTest::newRow("VScroll8") << "VScroll8" << "Text9" << "199" << "0";
+    QTest::newRow("VScroll5") << "VScroll5"
+                              << "Text1"
+                              << "62000"
+                              << "2000";
+    QTest::newRow("VScroll2") << "VScroll2"
+                              << "Text2"
+                              << "26000"
+                              << "0";
+    QTest::newRow("VScroll3") << "VScroll3"
+                              << "Text3"
+                              << "10000"
+                              << "100";
+    QTest::newRow("VScroll4") << "VScroll4"
+                              << "Text4"
+                              << "850"
+                              << "50";
+    QTest::newRow("VScroll6") << "VScroll6"
+                              << "Text7"
+                              << "360"
+                              << "1";
+    QTest::newRow("VScroll7") << "VScroll7"
+                              << "Text8"
+                              << "360"
+                              << "1";
+    QTest::newRow("VScroll8") << "VScroll8"
+                              << "Text9"
+                              << "199"
+                              << "0";
 }
 
 void TestSpinnerPairs::rangeEnds()
@@ -235,13 +277,20 @@ void TestSpinnerPairs::typedEditsAreUndone_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("Text1") << "Text1" << "30000";
-    QTest::newRow("Text2") << "Text2" << "3000";
-    QTest::newRow("Text3") << "Text3" << "1800";
-    QTest::newRow("Text4") << "Text4" << "250";
-    QTest::newRow("Text7, greyed") << "Text7" << "360";
-    QTest::newRow("Text8, greyed") << "Text8" << "360";
-    QTest::newRow("Text9") << "Text9" << "0";
+    QTest::newRow("Text1") << "Text1"
+                           << "30000";
+    QTest::newRow("Text2") << "Text2"
+                           << "3000";
+    QTest::newRow("Text3") << "Text3"
+                           << "1800";
+    QTest::newRow("Text4") << "Text4"
+                           << "250";
+    QTest::newRow("Text7, greyed") << "Text7"
+                                   << "360";
+    QTest::newRow("Text8, greyed") << "Text8"
+                                   << "360";
+    QTest::newRow("Text9") << "Text9"
+                           << "0";
 }
 
 void TestSpinnerPairs::typedEditsAreUndone()
@@ -322,9 +371,9 @@ void TestSpinnerPairs::windSpeedSwitchesTheRows()
 
     ClickArrow("VScroll8", Spinner::Arrow::Up);
     QCOMPARE(Text("Text9"), QString("1"));
-    const QStringList wind = {buttonText.name(), buttonText.name(), buttonText.name(),
-                              buttonText.name(), "#0000c0",         "#0000c0",
-                              "shown",           "shown"};
+    const QStringList wind = {
+        buttonText.name(), buttonText.name(), buttonText.name(), buttonText.name(),
+        "#0000c0",         "#0000c0",         "shown",           "shown"};
     QCOMPARE(WindLook(*m_form), wind);
 
     ClickArrow("VScroll8", Spinner::Arrow::Down);
