@@ -7,6 +7,7 @@
 #include "main_window/look.h"
 #include "main_window/twips.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
@@ -24,6 +25,7 @@ constexpr int kSeparatorRightTwips = 5640;
 constexpr int kSeparatorTopTwips = 1680;
 
 QPointer<frmAbout> g_instance;
+const QSize kPictureSize(108, 99); // pixels at the standard 96 DPI
 
 const char *const kDescription =
     "Tavrel allows you to calculate with a 1% accuracy your distance of descent, taking account "
@@ -86,7 +88,8 @@ void frmAbout::CreateControls()
     picIcon->setObjectName("picIcon");
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
-    picIcon->setPixmap(QPixmap(":/pictures/airliner.png"));
+    // The icon engine picks airliner@2x.png on screens scaled by 2 or more.
+    picIcon->setPixmap(QIcon(":/pictures/airliner.png").pixmap(kPictureSize, devicePixelRatioF()));
     picIcon->setScaledContents(true);
 
     cmdOK = new QPushButton("OK", this);

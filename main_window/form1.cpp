@@ -97,13 +97,14 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     CreateControls();
-    m_pairs = {{{Text1, VScroll5, StartAltitudeFeet},
-                {Text2, VScroll2, TargetAltitudeFeet},
-                {Text3, VScroll3, VerticalSpeedFeetPerMin},
-                {Text4, VScroll4, AirspeedKnots},
-                {Text8, VScroll7, DirectionDeg},
-                {Text9, VScroll8, WindSpeedKnots},
-                {Text7, VScroll6, DirectionDeg}}};
+    m_pairs = {{{Text1, VScroll5, StartAltitudeFeet, Label1, "feet"},
+                {Text2, VScroll2, TargetAltitudeFeet, Label2, "feet"},
+                {Text3, VScroll3, VerticalSpeedFeetPerMin, Label3, "feet per minute"},
+                {Text4, VScroll4, AirspeedKnots, Label4, "knots"},
+                {Text8, VScroll7, DirectionDeg, Label17, "degrees"},
+                {Text9, VScroll8, WindSpeedKnots, Label18, "knots"},
+                {Text7, VScroll6, DirectionDeg, Label16, "degrees"}}};
+    DescribeControls();
     PlaceControls(logicalDpiY());
     SetTabOrder();
     Connect();
@@ -229,6 +230,20 @@ void Form1::Connect()
     // Exit ends the program at once; no further procedure runs.
     connect(Command2, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
     connect(Command3, &QPushButton::clicked, this, [] { frmAbout::ShowAbout(); });
+}
+
+void Form1::DescribeControls()
+{
+    for (const SpinnerPair &pair : m_pairs) {
+        const QString name = pair.caption->text() + ", " + QString::fromUtf8(pair.unit);
+        for (QWidget *control :
+             {static_cast<QWidget *>(pair.box), static_cast<QWidget *>(pair.spinner)}) {
+            control->setAccessibleName(name);
+            control->setAccessibleDescription(pair.caption->toolTip());
+        }
+        pair.spinner->SetBuddy(pair.box);
+    }
+    Text6->setAccessibleName(Label13->text());
 }
 
 void Form1::LoadStep()

@@ -50,12 +50,16 @@ private:
         QLineEdit *box;
         Spinner *spinner;
         double (*rule)(std::int16_t value); // box value from spinner value
+        QLabel *caption;
+        const char *unit; // spoken after the caption by screen readers
     };
 
     void CreateControls();
     void PlaceControls(qreal logicalDpi);
     void SetTabOrder();
     void Connect();
+    // Names and descriptions that screen readers speak for the boxes and spinners.
+    void DescribeControls();
 
     // Fills the seven boxes from their spinners; leaves the wind look as created.
     void LoadStep();

@@ -44,6 +44,14 @@ QFont ClassicFont(qreal pointSize, bool bold)
     return font;
 }
 
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/tavrel-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 void SetForeColour(QWidget *widget, ColourValue colour)
 {
     QPalette palette = widget->palette();

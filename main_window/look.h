@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 
 class QWidget;
@@ -19,6 +20,9 @@ QColor ToQColor(ColourValue colour);
 // The windows' classic sans-serif face, falling back to a metric-compatible
 // one where it is not installed.
 QFont ClassicFont(qreal pointSize, bool bold);
+
+// The application's icon, sharp from 16 to 256 pixels.
+QIcon ApplicationIcon();
 
 // Text colour: a box's text, a label's or button's caption.
 void SetForeColour(QWidget *widget, ColourValue colour);

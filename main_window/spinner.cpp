@@ -1,6 +1,8 @@
 #include "main_window/spinner.h"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -32,10 +34,56 @@ void DrawArrow(QPainter &painter, const QRect &area, bool up)
     }
 }
 
+// The spinner as a spin box: the value is the text it sets, "increase" is its
+// upper arrow (which lowers the bar's own value and raises the text's).
+class SpinnerAccessible : public QAccessibleWidget
+{
+public:
+    explicit SpinnerAccessible(Spinner *spinner) : QAccessibleWidget(spinner, QAccessible::SpinBox)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) {
+            const auto *box = qobject_cast<const QLineEdit *>(spinner()->Buddy());
+            return box ? box->text() : QString::number(spinner()->value());
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == increaseAction())
+            spinner()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else if (name == decreaseAction())
+            spinner()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    Spinner *spinner() const { return static_cast<Spinner *>(widget()); }
+};
+
+QAccessibleInterface *SpinnerAccessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("tavrel::Spinner") && object->isWidgetType())
+        return new SpinnerAccessible(static_cast<Spinner *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 Spinner::Spinner(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(SpinnerAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     // Scroll bars of the desktop take the focus on Tab and on a click.
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -5,7 +5,8 @@
 // and hit-tests just the two arrows itself: the desktop styles would squeeze
 // or drop an arrow in a bar this short. The upper arrow lowers the value by
 // singleStep(), the lower one raises it, as on any vertical scroll bar; holding
-// an arrow repeats.
+// an arrow repeats. Screen readers meet it as a spin box whose value is its
+// buddy box's text and whose "increase" raises that value.
 #pragma once
 
 #include <QScrollBar>
@@ -20,6 +21,10 @@ public:
     explicit Spinner(QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+
+    // The box whose text this spinner sets: what screen readers speak as its value.
+    void SetBuddy(QWidget *box) { m_buddy = box; }
+    QWidget *Buddy() const { return m_buddy; }
 
     enum class Arrow { None, Up, Down };
     // The arrow button under a point, in widget coordinates.
@@ -37,6 +42,7 @@ private:
     static SliderAction ActionOf(Arrow arrow);
     void SetHeld(bool held);
 
+    QWidget *m_buddy = nullptr;
     Arrow m_pressed = Arrow::None;
     bool m_held = false; // pressed and the pointer still over that arrow
 };

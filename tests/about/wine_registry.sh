@@ -1,21 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows build's registry test under wine, in a throwaway prefix
 # filled with the values it reads. usage: wine_registry.sh registry_wine_test.exe
-set -euo pipefail
-exe=$(realpath "$1")
-
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
-[ -x "$wine" ] || { echo "wine_registry: wine64 is needed (package wine64)" >&2; exit 1; }
-[ -f "$exe" ] || { echo "wine_registry: $exe is missing; build the mingw preset first" >&2; exit 1; }
-
-export WINEPREFIX; WINEPREFIX=$(mktemp -d /tmp/tavrel-wine.XXXXXX)
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
-unset DISPLAY WAYLAND_DISPLAY
-trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-
-"$wine" wineboot --init >/dev/null 2>&1
-"$wineserver" -w
+source "$(dirname "${BASH_SOURCE[0]}")/wine_env.sh"
 
 reg() { "$wine" reg "$@" >/dev/null; }
 reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \
