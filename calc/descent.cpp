@@ -59,8 +59,8 @@ std::optional<double> ComputeDescentDistance(const DescentInputs &in)
         speed = groundSpeed;
 
     // The difference is taken exactly, then narrowed to single with an overflow check.
-    const float difference = Checked(static_cast<float>(static_cast<double>(in.startAltitude) -
-                                                        static_cast<double>(in.targetAltitude)));
+    const float difference = Checked(
+        ToSingle(static_cast<double>(in.startAltitude) - static_cast<double>(in.targetAltitude)));
     if (difference == 0.0f)
         return std::nullopt;
 

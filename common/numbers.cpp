@@ -24,15 +24,17 @@ int DigitValue(char c, int base)
     return value < base ? value : -1;
 }
 
-// Digits after "&H" or "&O", as far as they go.
+// Digits after "&H" or "&O", as far as they go; past the largest double, the
+// largest double (as for decimal numbers).
 double ReadRadixInteger(std::string_view digits, int base)
 {
+    constexpr double kLargest = std::numeric_limits<double>::max();
     double value = 0.0;
     for (const char c : digits) {
         const int digit = DigitValue(c, base);
         if (digit < 0)
             break;
-        value = value * base + digit;
+        value = std::min(value * base + digit, kLargest);
     }
     return value;
 }
@@ -86,7 +88,7 @@ double ReadDecimal(std::string_view s)
 
     // Normalise to d.ddd e X so that the exponent alone tells overflow from underflow.
     const long long scale = integerDigits - 1 - static_cast<long long>(first) + exponent;
-    const double overflow = negative ? -HUGE_VAL : HUGE_VAL;
+    const double overflow = (negative ? -1 : 1) * std::numeric_limits<double>::max();
     if (scale > kBeyondDoubleRange)
         return overflow;
     if (scale < -kBeyondDoubleRange)
@@ -124,6 +126,18 @@ double ReadNumber(std::string_view text)
         return 0.0;
     }
     return ReadDecimal(s);
+}
+
+float ToSingle(double value)
+{
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    // Halfway between the largest single and 2^128: from here on rounding overflows.
+    constexpr double kOverflow = 0x1.ffffffp127;
+    if (std::fabs(value) <= kLargest || std::isnan(value))
+        return static_cast<float>(value);
+    const float magnitude =
+        std::fabs(value) < kOverflow ? std::numeric_limits<float>::max() : HUGE_VALF;
+    return value < 0 ? -magnitude : magnitude;
 }
 
 std::string NumberToSignedText(double value)

@@ -15,8 +15,13 @@ namespace tavrel {
 // either case, optional sign); the first character that cannot continue the
 // number ends the reading. "&H" or "&O" starts a hexadecimal or octal integer.
 // Text without a leading number gives 0; a number too large for a double gives
-// an infinity of its sign, one too small gives 0.
+// the largest double of its sign, one too small gives 0. The result is always
+// finite, and reads back every text NumberToSignedText writes.
 double ReadNumber(std::string_view text);
+
+// Rounds to the nearest single as the hardware does: a value beyond the
+// single range becomes an infinity of its sign (a plain cast is undefined there).
+float ToSingle(double value);
 
 // Writes a number with a sign position: " " before zero and positive numbers,
 // "-" before negative ones. Rounded to 15 significant digits, trailing zeros

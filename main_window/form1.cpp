@@ -82,10 +82,7 @@ QRadioButton *MakeOption(QWidget *parent, const char *name, const char *caption)
     return option;
 }
 
-float ReadSingle(const QLineEdit *box)
-{
-    return static_cast<float>(ReadNumber(box->text().toStdString()));
-}
+float ReadSingle(const QLineEdit *box) { return ToSingle(ReadNumber(box->text().toStdString())); }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "common/application.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,14 +31,18 @@ QColor ToQColor(ColourValue colour)
 
 QFont ClassicFont(qreal pointSize, bool bold)
 {
-    static const bool substituted = [] {
-        QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans",
-                                                     "Arimo", "Arial", "Helvetica"});
-        return true;
+    // Resolved once, to an installed family: asking the font database for a
+    // missing one runs its fallback search for every control, which is a
+    // good part of the start-up time.
+    static const QString family = [] {
+        for (const char *candidate : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
+                                      "Arimo", "Arial", "Helvetica"})
+            if (QFontDatabase::hasFamily(candidate))
+                return QString::fromLatin1(candidate);
+        return QApplication::font().family();
     }();
-    Q_UNUSED(substituted);
 
-    QFont font("MS Sans Serif");
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -46,8 +51,11 @@ QFont ClassicFont(qreal pointSize, bool bold)
 
 QIcon ApplicationIcon()
 {
+    // Up to 64 pixels: a 32-pixel icon on a screen scaled by 2. The larger
+    // images belong to the desktop's icon theme; decoding them (and sending
+    // them to the X server) at every start would only cost time.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48, 64})
         icon.addFile(QString(":/icons/tavrel-%1.png").arg(size), QSize(size, size));
     return icon;
 }

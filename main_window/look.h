@@ -21,7 +21,7 @@ QColor ToQColor(ColourValue colour);
 // one where it is not installed.
 QFont ClassicFont(qreal pointSize, bool bold);
 
-// The application's icon, sharp from 16 to 256 pixels.
+// The application's window icon, 16 to 64 pixels (32 at a scale factor of 2).
 QIcon ApplicationIcon();
 
 // Text colour: a box's text, a label's or button's caption.

@@ -30,6 +30,7 @@ private slots:
     void readNumber_data();
     void readNumber();
     void readNumberOutOfRange();
+    void toSingle();
     void numberToSignedText_data();
     void numberToSignedText();
     void numberToText_data();
@@ -103,15 +104,33 @@ void TestNumbers::readNumber()
 
 void TestNumbers::readNumberOutOfRange()
 {
-    QCOMPARE(ReadNumber("1e400"), std::numeric_limits<double>::infinity());
-    QCOMPARE(ReadNumber("-1e400"), -std::numeric_limits<double>::infinity());
+    const double largest = std::numeric_limits<double>::max();
+    QCOMPARE(ReadNumber("1e400"), largest);
+    QCOMPARE(ReadNumber("-1e400"), -largest);
+    // The written form of the largest double is a little above it, and reads back as it.
+    QCOMPARE(ReadNumber(NumberToSignedText(largest)), largest);
     QCOMPARE(ReadNumber("1e-400"), 0.0);
     QVERIFY(!std::signbit(ReadNumber("-1e-400")));
     QCOMPARE(ReadNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
     QCOMPARE(ReadNumber("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
     // A million digits neither hangs nor loses the magnitude.
-    QCOMPARE(ReadNumber(std::string(1000000, '9')), std::numeric_limits<double>::infinity());
+    QCOMPARE(ReadNumber(std::string(1000000, '9')), largest);
+    QCOMPARE(ReadNumber("&H" + std::string(300, 'F')), largest);
     QCOMPARE(ReadNumber("." + std::string(100000, '0') + "1e100005"), 10000.0);
+}
+
+void TestNumbers::toSingle()
+{
+    const float largest = std::numeric_limits<float>::max();
+    const float inf = std::numeric_limits<float>::infinity();
+    QCOMPARE(ToSingle(2.4), 2.4f);
+    QCOMPARE(ToSingle(double(largest)), largest);
+    // Up to half a step above the largest single, rounding still gives it; from there, infinity.
+    QCOMPARE(ToSingle(0x1.fffffefffffffp127), largest);
+    QCOMPARE(ToSingle(0x1.ffffffp127), inf);
+    QCOMPARE(ToSingle(-1e39), -inf);
+    QCOMPARE(ToSingle(std::numeric_limits<double>::max()), inf);
+    QVERIFY(std::isnan(ToSingle(std::nan(""))));
 }
 
 void TestNumbers::numberToSignedText_data()
