@@ -115,19 +115,17 @@ void frmAbout::CreateControls()
 
 void frmAbout::PlaceControls(qreal logicalDpi)
 {
-    struct Placement
-    {
-        QWidget *control;
-        int left, top, width, height; // twips
-    };
-    const Placement placements[] = {
-        {picIcon, 120, 120, 1680, 1545},        {cmdOK, 4245, 1785, 1260, 345},
-        {cmdSysInfo, 4260, 2235, 1245, 345},    {Label1, 1800, 1320, 3735, 255},
-        {lblDescription, 1890, 405, 3765, 810}, {lblTitle, 1890, 120, 2925, 480},
-        {lblDisclaimer, 255, 1905, 3870, 705},
-    };
-    for (const Placement &p : placements)
-        p.control->setGeometry(TwipsToRect(p.left, p.top, p.width, p.height, logicalDpi));
+    PlaceInTwips(
+        {
+            {picIcon, 120, 120, 1680, 1545},
+            {cmdOK, 4245, 1785, 1260, 345},
+            {cmdSysInfo, 4260, 2235, 1245, 345},
+            {Label1, 1800, 1320, 3735, 255},
+            {lblDescription, 1890, 405, 3765, 810},
+            {lblTitle, 1890, 120, 2925, 480},
+            {lblDisclaimer, 255, 1905, 3870, 705},
+        },
+        logicalDpi);
     setFixedSize(TwipsToPixels(kClientWidthTwips, logicalDpi),
                  TwipsToPixels(kClientHeightTwips, logicalDpi));
 }

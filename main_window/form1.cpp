@@ -168,40 +168,33 @@ void Form1::CreateControls()
 
 void Form1::PlaceControls(qreal logicalDpi)
 {
-    struct Placement
-    {
-        QWidget *control;
-        int left, top, width, height; // twips
-    };
-    const Placement placements[] = {
-        {VScroll5, 2249, 120, 135, 235},   {VScroll8, 5400, 915, 135, 235},
-        {VScroll7, 5400, 525, 135, 235},   {VScroll6, 5400, 120, 135, 235},
-        {VScroll4, 2249, 1320, 135, 235},  {VScroll3, 2249, 915, 135, 235},
-        {VScroll2, 2249, 525, 135, 235},   {Command3, 4200, 2280, 1000, 375},
-        {Text9, 4779, 915, 600, 285},      {Text8, 4779, 525, 600, 285},
-        {Text7, 4779, 120, 600, 285},      {Option2, 3240, 1395, 255, 255},
-        {Option1, 2449, 1395, 255, 255},   {Command2, 3120, 2280, 1000, 375},
-        {Command1, 1149, 1725, 1245, 375}, {Text6, 1200, 2205, 1095, 375},
-        {Text4, 1624, 1320, 600, 285},     {Text3, 1624, 915, 600, 285},
-        {Text2, 1499, 525, 720, 285},      {Text1, 1499, 120, 720, 285},
-        {Label11, 3499, 1400, 615, 255},   {Label5, 2699, 1400, 375, 255},
-        {Label18, 3480, 1005, 1215, 255},  {Label17, 3480, 600, 1335, 255},
-        {Label16, 3480, 195, 1335, 255},   {Label15, 5565, 1005, 495, 255},
-        {Label14, 5565, 600, 375, 375},    {Label10, 5565, 195, 375, 255},
-        {Label13, 120, 2325, 1005, 255},   {Label12, 2400, 2355, 375, 255},
-        {Label9, 2445, 1005, 855, 195},    {Label8, 2445, 600, 375, 195},
-        {Label7, 2445, 195, 375, 195},     {Label4, 120, 1395, 1005, 195},
-        {Label3, 120, 1005, 1005, 195},    {Label2, 120, 600, 1005, 195},
-        {Label1, 120, 195, 1005, 195},
-    };
-    for (const Placement &p : placements) {
-        QRect rect = TwipsToRect(p.left, p.top, p.width, p.height, logicalDpi);
-        // A caption is never cut: where this font draws it wider than its
-        // designed box ("Vertical speed"), the label grows to the right.
-        if (const auto *label = qobject_cast<QLabel *>(p.control))
-            rect.setWidth(qMax(rect.width(), label->sizeHint().width()));
-        p.control->setGeometry(rect);
-    }
+    PlaceInTwips(
+        {
+            {VScroll5, 2249, 120, 135, 235},   {VScroll8, 5400, 915, 135, 235},
+            {VScroll7, 5400, 525, 135, 235},   {VScroll6, 5400, 120, 135, 235},
+            {VScroll4, 2249, 1320, 135, 235},  {VScroll3, 2249, 915, 135, 235},
+            {VScroll2, 2249, 525, 135, 235},   {Command3, 4200, 2280, 1000, 375},
+            {Text9, 4779, 915, 600, 285},      {Text8, 4779, 525, 600, 285},
+            {Text7, 4779, 120, 600, 285},      {Option2, 3240, 1395, 255, 255},
+            {Option1, 2449, 1395, 255, 255},   {Command2, 3120, 2280, 1000, 375},
+            {Command1, 1149, 1725, 1245, 375}, {Text6, 1200, 2205, 1095, 375},
+            {Text4, 1624, 1320, 600, 285},     {Text3, 1624, 915, 600, 285},
+            {Text2, 1499, 525, 720, 285},      {Text1, 1499, 120, 720, 285},
+            {Label11, 3499, 1400, 615, 255},   {Label5, 2699, 1400, 375, 255},
+            {Label18, 3480, 1005, 1215, 255},  {Label17, 3480, 600, 1335, 255},
+            {Label16, 3480, 195, 1335, 255},   {Label15, 5565, 1005, 495, 255},
+            {Label14, 5565, 600, 375, 375},    {Label10, 5565, 195, 375, 255},
+            {Label13, 120, 2325, 1005, 255},   {Label12, 2400, 2355, 375, 255},
+            {Label9, 2445, 1005, 855, 195},    {Label8, 2445, 600, 375, 195},
+            {Label7, 2445, 195, 375, 195},     {Label4, 120, 1395, 1005, 195},
+            {Label3, 120, 1005, 1005, 195},    {Label2, 120, 600, 1005, 195},
+            {Label1, 120, 195, 1005, 195},
+        },
+        logicalDpi);
+    // A caption is never cut: where this font draws it wider than its
+    // designed box ("Vertical speed"), the label grows to the right.
+    for (QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
     setFixedSize(TwipsToPixels(kClientWidthTwips, logicalDpi),
                  TwipsToPixels(kClientHeightTwips, logicalDpi));
 }

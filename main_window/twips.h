@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QRect>
+#include <QWidget>
 #include <QtMath>
+
+#include <initializer_list>
 
 namespace tavrel {
 
@@ -21,6 +24,19 @@ inline QRect TwipsToRect(int left, int top, int width, int height, qreal logical
     const int y = TwipsToPixels(top, logicalDpi);
     return QRect(QPoint(x, y), QPoint(TwipsToPixels(left + width, logicalDpi) - 1,
                                       TwipsToPixels(top + height, logicalDpi) - 1));
+}
+
+// A control and its rectangle in twips, as a window's design gives it.
+struct TwipsPlacement
+{
+    QWidget *control;
+    int left, top, width, height; // twips
+};
+
+inline void PlaceInTwips(std::initializer_list<TwipsPlacement> placements, qreal logicalDpi)
+{
+    for (const TwipsPlacement &p : placements)
+        p.control->setGeometry(TwipsToRect(p.left, p.top, p.width, p.height, logicalDpi));
 }
 
 } // namespace tavrel

@@ -1,5 +1,6 @@
 // The About box headless: its controls, the one instance, the ways it closes,
 // the main window beside it, and "System Info..." on this desktop.
+#include "../main_window/find_control.h"
 #include "about/frm_about.h"
 #include "fake_platform.h"
 #include "main_window/form1.h"
@@ -48,12 +49,9 @@ private slots:
     void systemInfoUnavailable();
 
 private:
-    template <typename T> static T *Child(QWidget *parent, const char *name)
+    template <typename T> static T *Child(const QWidget *parent, const char *name)
     {
-        T *child = parent->findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
+        return FindControl<T>(parent, name);
     }
 };
 

@@ -1,5 +1,6 @@
 // The main window, headless: its controls as a pilot finds them, and
 // "Calculate", "Exit" and the error message driven through the real widgets.
+#include "find_control.h"
 #include "main_window/form1.h"
 #include "main_window/spinner.h"
 
@@ -42,13 +43,7 @@ private slots:
     void exitEndsTheProgram();
 
 private:
-    template <typename T> T *Child(const char *name)
-    {
-        T *child = m_form->findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
+    template <typename T> T *Child(const char *name) { return FindControl<T>(m_form, name); }
     void Type(const char *box, const QString &text)
     {
         QLineEdit *edit = Child<QLineEdit>(box);

@@ -1,5 +1,6 @@
 // The seven box/spinner pairs and the wind-dependent rows, driven through the
 // real widgets: arrow clicks, typed keys, pastes.
+#include "find_control.h"
 #include "main_window/form1.h"
 #include "main_window/spinner.h"
 #include "main_window/spinner_rules.h"
@@ -70,13 +71,7 @@ private slots:
     void hiddenSpinnersLeaveTheFocusOrder();
 
 private:
-    template <typename T> T *Child(const char *name)
-    {
-        T *child = m_form->findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
+    template <typename T> T *Child(const char *name) { return FindControl<T>(m_form, name); }
     QString Text(const char *box) { return Child<QLineEdit>(box)->text(); }
     void ClickArrow(const char *spinner, Spinner::Arrow arrow)
     {
