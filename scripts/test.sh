@@ -5,7 +5,7 @@
 # checks; then the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and each fuzzer for a bounded time.
 EXTRA_PACKAGES="xvfb xauth x11-utils g++-mingw-w64-x86-64-posix wine64 dpkg-dev
-    desktop-file-utils appstream clang libclang-rt-14-dev"
+    file desktop-file-utils appstream clang libclang-rt-14-dev"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 cmake --preset mingw
