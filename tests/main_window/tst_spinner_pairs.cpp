@@ -3,7 +3,6 @@
 #include "find_control.h"
 #include "main_window/form1.h"
 #include "main_window/spinner.h"
-#include "main_window/spinner_rules.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -53,13 +52,10 @@ private slots:
     void init();
     void cleanup();
 
-    void rules_data();
-    void rules();
     void oneClickEachWay_data();
     void oneClickEachWay();
     void rangeEnds_data();
     void rangeEnds();
-    void keyboardMovesAFocusedSpinner();
     void typedEditsAreUndone_data();
     void typedEditsAreUndone();
     void pasteIsUndone();
@@ -93,42 +89,6 @@ void TestSpinnerPairs::cleanup()
 {
     delete m_form;
     m_form = nullptr;
-}
-
-void TestSpinnerPairs::rules_data()
-{
-    QTest::addColumn<int>("rule");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<double>("expected");
-
-    // Every rule at its spinner's Min and Max, and outside them where 16 bits still hold.
-    QTest::newRow("start altitude at 0") << 0 << 0 << 62000.0;
-    QTest::newRow("start altitude at 30000") << 0 << 30000 << 2000.0;
-    QTest::newRow("start altitude at -2767") << 0 << -2767 << 67534.0;
-    QTest::newRow("target altitude at 0") << 1 << 0 << 26000.0;
-    QTest::newRow("target altitude at 26000") << 1 << 26000 << 0.0;
-    QTest::newRow("vertical speed at 100") << 2 << 100 << 10000.0;
-    QTest::newRow("vertical speed at 10000") << 2 << 10000 << 100.0;
-    QTest::newRow("airspeed at 0") << 3 << 0 << 850.0;
-    QTest::newRow("airspeed at 800") << 3 << 800 << 50.0;
-    QTest::newRow("direction at 0") << 4 << 0 << 360.0;
-    QTest::newRow("direction at 359") << 4 << 359 << 1.0;
-    QTest::newRow("wind speed at 0") << 5 << 0 << 199.0;
-    QTest::newRow("wind speed at 199") << 5 << 199 << 0.0;
-}
-
-void TestSpinnerPairs::rules()
-{
-    QFETCH(int, rule);
-    QFETCH(int, value);
-    QFETCH(double, expected);
-    double (*const rules[])(std::int16_t) = {
-        tavrel::StartAltitudeFeet, tavrel::TargetAltitudeFeet, tavrel::VerticalSpeedFeetPerMin,
-        tavrel::AirspeedKnots,     tavrel::DirectionDeg,       tavrel::WindSpeedKnots};
-    QCOMPARE(rules[rule](static_cast<std::int16_t>(value)), expected);
-    // 16 bits overflow instead of wrapping: 30000 - (-2768) and 10000 - (-22768) + 100.
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, tavrel::StartAltitudeFeet(-2768));
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, tavrel::VerticalSpeedFeetPerMin(-22668));
 }
 
 void TestSpinnerPairs::oneClickEachWay_data()
@@ -254,17 +214,6 @@ void TestSpinnerPairs::rangeEnds()
     const QStringList before = Snapshot(*m_form);
     ClickArrow(s, Spinner::Arrow::Down);
     QCOMPARE(Snapshot(*m_form), before);
-}
-
-void TestSpinnerPairs::keyboardMovesAFocusedSpinner()
-{
-    Spinner *altitude = Child<Spinner>("VScroll2");
-    altitude->setFocus();
-    QTest::keyClick(altitude, Qt::Key_Up);
-    QCOMPARE(Text("Text2"), QString("3100"));
-    QTest::keyClick(altitude, Qt::Key_Down);
-    QTest::keyClick(altitude, Qt::Key_Down);
-    QCOMPARE(Text("Text2"), QString("2900"));
 }
 
 void TestSpinnerPairs::typedEditsAreUndone_data()
