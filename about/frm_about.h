@@ -1,50 +1,86 @@
-// frmAbout: the About box. What the program is and what it is for, and the
-// "System Info..." button that starts the desktop's system-information tool.
+// frmAbout: the About box's procedures. What the program is and what it is
+// for, and the "System Info..." button that starts the desktop's
+// system-information tool.
 //
-// Modeless and without an owner, so that the main window stays usable and the
-// program keeps running while either window is open. At most one exists:
-// ShowAbout() creates it when needed and otherwise brings it to the front;
-// "OK", Esc, Enter and the frame's close button destroy it.
+// The dialog is modeless and has no owner, so that the main window stays
+// usable and the program keeps running while either window is open. One
+// frmAbout serves the whole program and holds at most one dialog: "About"
+// creates it and runs its load step when there is none, and otherwise only
+// brings it to the front. "OK", Esc and the frame's close button unload it.
 #pragma once
 
-#include <QDialog>
+#include "common/design.h"
 
-#include <memory>
-
-class QLabel;
-class QPushButton;
+#include <functional>
+#include <string>
 
 namespace tavrel {
 
 class LauncherPlatform;
 
-class frmAbout : public QDialog
+// In the order the dialog creates them, which is the order of kAboutDesign.
+enum class AboutControl {
+    picIcon,
+    cmdOK,
+    cmdSysInfo,
+    Label1,
+    Line1,
+    lblDescription,
+    lblTitle,
+    lblDisclaimer
+};
+inline constexpr int kAboutControlCount = static_cast<int>(AboutControl::lblDisclaimer) + 1;
+
+// The dialog and its controls. Line1 is the etched separator that the two
+// lines of the Line1 array draw together: grey, with white beneath it.
+extern const WindowDesign kAboutDesign;
+
+inline const ControlDesign &DesignOf(AboutControl control)
 {
-    Q_OBJECT
+    return kAboutDesign.controls[static_cast<std::size_t>(control)];
+}
 
+// A dialog window built from kAboutDesign by a front-end.
+class AboutControls
+{
 public:
-    // Click of "About" in the main window.
-    static frmAbout *ShowAbout();
-    // The dialog while it exists, else nullptr.
-    static frmAbout *Instance();
-
-    ~frmAbout() override;
-
-    // The platform "System Info..." runs the launcher on (the desktop's by default).
-    void SetLauncherPlatform(std::unique_ptr<LauncherPlatform> platform);
+    virtual void SetCaption(const std::string &caption) = 0;
+    // Displays the dialog without modality and without an owner, activates it
+    // and brings it to the front.
+    virtual void Show() = 0;
+    // Destroys the dialog and its controls, this object with them, once the
+    // event being handled is done.
+    virtual void Unload() = 0;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    ~AboutControls() = default;
+};
+
+class frmAbout
+{
+public:
+    // Creates the dialog and its controls, not yet shown.
+    using Loader = std::function<AboutControls &(frmAbout &procedures)>;
+
+    frmAbout(Loader load, LauncherPlatform &launcher);
+    // Unloads the dialog still open when the program ends.
+    ~frmAbout();
+    frmAbout(const frmAbout &) = delete;
+    frmAbout &operator=(const frmAbout &) = delete;
+
+    // Click of "About" in the main window.
+    void Show();
+    // A command button of the dialog was pressed.
+    void Click(AboutControl control);
+    // "OK", Esc or the frame's close button.
+    void Unload();
 
 private:
-    frmAbout();
-    void CreateControls();
-    void PlaceControls(qreal logicalDpi);
     void LoadStep();
 
-    QLabel *picIcon, *Label1, *lblDescription, *lblTitle, *lblDisclaimer;
-    QPushButton *cmdOK, *cmdSysInfo;
-    std::unique_ptr<LauncherPlatform> m_platform;
+    Loader m_load;
+    LauncherPlatform &m_launcher;
+    AboutControls *m_window = nullptr;
 };
 
 } // namespace tavrel

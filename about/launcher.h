@@ -18,9 +18,9 @@ inline constexpr const char *kSysInfoFolderValue = "MSINFO";
 inline constexpr const char *kSysInfoProgram = "\\MSINFO32.EXE";
 inline constexpr const char *kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
-// Query value, set value, create sub-key, enumerate sub-keys, notify, create
-// link and read control: the mask the launcher has always opened its keys with.
-inline constexpr std::uint32_t kLauncherKeyAccess = 0x0002003F;
+// KEY_READ: the launcher only reads. Asking for more (set value, create
+// sub-key, ...) under HKEY_LOCAL_MACHINE is refused to a standard user.
+inline constexpr std::uint32_t kLauncherKeyAccess = 0x00020019;
 inline constexpr std::uint32_t kValueBufferBytes = 1024;
 
 class LauncherPlatform

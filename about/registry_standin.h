@@ -30,10 +30,10 @@ public:
                     unsigned char *data, std::uint32_t &size) override;
     long CloseKey(RegistryKey key) override;
 
+private:
     // The first listed program found on the search path, or empty.
     std::string FindProgram() const;
 
-private:
     std::string m_searchPath;
     std::vector<std::string> m_programs;
     std::string m_openPath; // the tool found when the key was opened

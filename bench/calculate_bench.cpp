@@ -1,7 +1,9 @@
 // Times one "Calculate" click in the real main window (offscreen): mouse press
 // and release on the button, the calculation, the result written to its box.
 // usage: calculate_bench [clicks]   prints: <median microseconds per click>
-#include "main_window/form1.h"
+#include "qt/about_dialog.h"
+#include "qt/desktop_platform.h"
+#include "qt/form1_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,7 +19,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int clicks = argc > 1 ? std::atoi(argv[1]) : 2000;
-    tavrel::Form1 form;
+    tavrel::DesktopPlatform launcher;
+    tavrel::frmAbout about(tavrel::AboutDialog::Load, launcher);
+    tavrel::Form1Window form(about);
     form.show();
     auto *calculate = form.findChild<QPushButton *>("Command1");
     for (int i = 0; i < 200; ++i) // warm-up

@@ -1,91 +1,63 @@
-// Form1: the main window of Tavrel.
+// Form1: the event procedures of Tavrel's main window.
 //
-// The program has three layers. tavrel_core (common/, calc/) is plain C++ with
-// no Qt: number conversions, checked 16-bit arithmetic and the descent
-// computation. Form1 owns the controls of the main window; every value lives in
-// a control (a spinner's value, a box's text, the option selection), and the
-// event procedures stay thin: read controls, call the core, write controls. An
-// error raised inside a procedure is shown in a message box and the procedure
-// abandoned; the program keeps running.
+// Architecture. tavrel_core (common/, calc/, main_window/, about/) is plain
+// C++ and holds everything the program decides: the number conversions, the
+// descent computation, the windows' designs and their event procedures, and
+// the system-information launcher. The front-ends, qt/ for the Linux desktop
+// and win32/ for Windows, build each window's controls from its design,
+// implement its control interface (Form1Controls, AboutControls) over their
+// toolkit, and report each control's events to the procedures here; they
+// decide nothing themselves.
 //
-// Each input box is paired with a spinner whose value is the only source of
-// the input: one table of the seven pairs, and one procedure for each occasion
-// a box is written (the load step, a spinner change, a change of the box's own
-// text, which undoes any edit at once). A write of a box's text runs the box's
-// change procedure nested inside it; a write of the text the box already holds
-// raises nothing, which ends every chain after one nested call.
-//
-// Controls keep their historical names (Text1, VScroll5, Label16, ...) as
-// object names, so that users' notes and the tests can refer to them.
+// Every value lives in a control: a spinner's value, a box's text, the option
+// selection. The procedures read controls, call the core and write controls.
+// Each input box shows the text its spinner's rule derives, and is rewritten
+// on three occasions: the load step, a change of its spinner, and a change of
+// its own text, which undoes any edit at once. Writing a box's text runs the
+// box's change procedure nested inside the write, only when the text differs;
+// Form1 keeps this itself, whatever the toolkit reports of its writes, so
+// that every write-back chain ends after one nested call. An error raised in
+// a procedure is shown in a message box and the procedure abandoned; the
+// program goes on.
 #pragma once
 
-#include <QWidget>
+#include "main_window/form1_controls.h"
 
-#include <array>
-#include <cstdint>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
+#include <optional>
+#include <string>
 
 namespace tavrel {
 
-class Spinner;
+class frmAbout;
 
-class Form1 : public QWidget
+class Form1
 {
-    Q_OBJECT
-
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    Form1(Form1Controls &controls, frmAbout &about);
 
+    // The load step: fills the seven input boxes from their spinners.
+    void Load();
+    // A spinner's value or a box's text has changed, by the user or by a
+    // write; the front-end reports every change its toolkit reports.
+    void Change(Form1Control control);
+    // A command button was pressed.
+    void Click(Form1Control control);
+
+private:
+    void SpinnerChange(const SpinnerPair &pair);
+    void BoxChange(const SpinnerPair &pair);
+    void WriteBox(const SpinnerPair &pair);
+    void WriteText(Form1Control box, const std::string &text);
+    // Heading and wind-direction rows: normal with wind, greyed without.
+    void ApplyWindState();
     // Click of Command1: reads the seven boxes and the airspeed kind, writes
     // the distance text into Text6.
     void Calculate();
+    template <typename Procedure> void RunProcedure(Procedure &&procedure);
 
-private:
-    struct SpinnerPair
-    {
-        QLineEdit *box;
-        Spinner *spinner;
-        double (*rule)(std::int16_t value); // box value from spinner value
-        QLabel *caption;
-        const char *unit; // spoken after the caption by screen readers
-    };
-
-    void CreateControls();
-    void PlaceControls(qreal logicalDpi);
-    void SetTabOrder();
-    void Connect();
-    // Names and descriptions that screen readers speak for the boxes and spinners.
-    void DescribeControls();
-
-    // Fills the seven boxes from their spinners; leaves the wind look as created.
-    void LoadStep();
-    // Change of a spinner: writes its box; for the wind speed, then the wind look.
-    void SpinnerChange(const SpinnerPair &pair);
-    // Change of a box's text, by the user or by a write: writes the spinner's text back.
-    void BoxChange(const SpinnerPair &pair);
-    void WriteBox(const SpinnerPair &pair);
-    // Heading and wind-direction rows: normal with wind, greyed without.
-    void ApplyWindState();
-
-    // Input boxes and their spinners.
-    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text7, *Text8, *Text9;
-    Spinner *VScroll5, *VScroll2, *VScroll3, *VScroll4, *VScroll6, *VScroll7, *VScroll8;
-    // Result box.
-    QLineEdit *Text6;
-    // Airspeed kind: indicated or true.
-    QRadioButton *Option1, *Option2;
-    // Calculate, Exit, About.
-    QPushButton *Command1, *Command2, *Command3;
-    // Captions and units.
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label7, *Label8, *Label9, *Label10,
-        *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
-
-    // The seven pairs, in the order the load step fills them.
-    std::array<SpinnerPair, 7> m_pairs;
+    Form1Controls &m_controls;
+    frmAbout &m_about;
+    std::optional<Form1Control> m_writing; // the box whose text Form1 is setting
 };
 
 } // namespace tavrel

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Tavrel.
+# Installs what is missing, builds the program (not its tests), and starts it.
+BUILD_TARGETS=tavrel
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "Tavrel is built (build/default/main_window/tavrel) but there is no display to show it on: set DISPLAY or WAYLAND_DISPLAY, or start it with xvfb-run." >&2
+    echo "Tavrel is built (build/default/qt/tavrel) but there is no display to show it on: set DISPLAY or WAYLAND_DISPLAY, or start it with xvfb-run." >&2
     exit 1
 fi
-exec build/default/main_window/tavrel "$@"
+exec build/default/qt/tavrel "$@"

@@ -1,0 +1,64 @@
+// A window's design as plain data: the window, and every control with its
+// kind, place and initial properties, in the order the window creates them.
+// Each front-end builds its toolkit's controls from it, so that both show the
+// same window.
+#pragma once
+
+#include "common/colours.h"
+
+#include <span>
+
+namespace tavrel {
+
+enum class ControlKind { Label, TextBox, Spinner, OptionButton, CommandButton, PictureBox, Line };
+
+// Position and size in twips, from the top-left corner of the client area. A
+// line is drawn from (left, top) to (left + width, top).
+struct TwipsRect
+{
+    int left, top, width, height;
+};
+
+// "MS Sans Serif" at a size in points; 0 points is the window's default font.
+struct FontDesign
+{
+    double points = 0;
+    bool bold = false;
+};
+
+// A vertical scroll bar used as a spinner. Its LargeChange is 1.
+struct SpinnerDesign
+{
+    int min = 0, max = 0, smallChange = 0, value = 0;
+};
+
+// The platform's default colour for the kind of control.
+inline constexpr ColourValue kDefaultColour = 0xFFFFFFFFu;
+
+struct ControlDesign
+{
+    const char *name;
+    ControlKind kind;
+    TwipsRect rect;
+    int tabIndex = -1; // focus order; labels, lines and hidden controls take no focus
+    const char *caption = "";
+    FontDesign font = {};
+    ColourValue foreColour = kDefaultColour;
+    ColourValue backColour = kDefaultColour;
+    const char *toolTip = "";
+    SpinnerDesign spinner = {};
+    bool visible = true;
+    bool selected = false;  // option button
+    bool wordWrap = false;  // label: wraps at word boundaries inside its box
+    bool isDefault = false; // command button: the default and the cancel button
+};
+
+struct WindowDesign
+{
+    const char *caption; // empty when the load step sets it
+    int widthTwips, heightTwips;
+    FontDesign font; // of the controls that name none; 0 points: the platform's
+    std::span<const ControlDesign> controls;
+};
+
+} // namespace tavrel

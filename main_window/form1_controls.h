@@ -1,0 +1,101 @@
+// The main window's controls as its procedures see them: each known by its
+// name, with the properties the procedures read and write. A front-end
+// implements Form1Controls over its toolkit's controls.
+#pragma once
+
+#include "common/colours.h"
+#include "common/design.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tavrel {
+
+// In the order the window creates them, which is the order of kForm1Design.
+enum class Form1Control {
+    VScroll5,
+    VScroll8,
+    VScroll7,
+    VScroll6,
+    VScroll4,
+    VScroll3,
+    VScroll2,
+    Command3,
+    Text9,
+    Text8,
+    Text7,
+    Option2,
+    Option1,
+    Command2,
+    Command1,
+    Text6,
+    Text4,
+    Text3,
+    Text2,
+    Text1,
+    Label11,
+    Label5,
+    Label18,
+    Label17,
+    Label16,
+    Label15,
+    Label14,
+    Label10,
+    Label13,
+    Label12,
+    Label9,
+    Label8,
+    Label7,
+    Label4,
+    Label3,
+    Label2,
+    Label1,
+};
+inline constexpr int kForm1ControlCount = static_cast<int>(Form1Control::Label1) + 1;
+
+// The window and its controls with their initial properties; the heading and
+// wind-direction rows start in their no-wind look, since the wind speed starts at 0.
+extern const WindowDesign kForm1Design;
+
+inline const ControlDesign &DesignOf(Form1Control control)
+{
+    return kForm1Design.controls[static_cast<std::size_t>(control)];
+}
+
+// An input box, the spinner that is its only source, and the rule that turns
+// the spinner's value into the box's value.
+struct SpinnerPair
+{
+    Form1Control box;
+    Form1Control spinner;
+    double (*rule)(std::int16_t value);
+    Form1Control caption;
+    const char *unit; // spoken after the caption by screen readers
+};
+
+// The seven pairs, in the order the load step fills them.
+extern const SpinnerPair kSpinnerPairs[7];
+
+class Form1Controls
+{
+public:
+    // A box's text, in UTF-8.
+    virtual std::string Text(Form1Control box) const = 0;
+    // Sets a box's text. The toolkit may report the change or not, even when
+    // the text is unchanged: Form1 ignores reports of its own writes.
+    virtual void SetText(Form1Control box, const std::string &text) = 0;
+    virtual std::int16_t Value(Form1Control spinner) const = 0;
+    virtual void SetVisible(Form1Control spinner, bool visible) = 0;
+    // Text colour of a label or a box; system colours are the desktop's own.
+    virtual void SetForeColour(Form1Control control, ColourValue colour) = 0;
+    virtual bool Selected(Form1Control option) const = 0;
+    // A message box with an OK button and no icon, titled with the application's title.
+    virtual void ShowMessage(const std::string &text) = 0;
+    // Ends the program at once: no further procedure runs, every window goes.
+    virtual void End() = 0;
+
+protected:
+    ~Form1Controls() = default;
+};
+
+} // namespace tavrel

@@ -1,0 +1,66 @@
+#include "qt/about_dialog.h"
+
+#include "qt/look.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace tavrel {
+
+namespace {
+
+const QSize kPictureSize(108, 99); // pixels at the standard 96 DPI
+
+} // namespace
+
+AboutControls &AboutDialog::Load(frmAbout &procedures) { return *new AboutDialog(procedures); }
+
+AboutDialog::AboutDialog(frmAbout &procedures) : QDialog(nullptr), m_procedures(procedures)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Fixed dialog frame: close button, no minimize, maximize or help button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    const std::vector<QWidget *> controls = BuildWindow(this, kAboutDesign);
+    std::copy(controls.begin(), controls.end(), m_controls.begin());
+
+    // The icon engine picks airliner@2x.png on screens scaled by 2 or more.
+    auto *picture = static_cast<QLabel *>(m_controls[std::size_t(AboutControl::picIcon)]);
+    picture->setPixmap(QIcon(":/pictures/airliner.png").pixmap(kPictureSize, devicePixelRatioF()));
+    for (const AboutControl button : {AboutControl::cmdOK, AboutControl::cmdSysInfo})
+        connect(static_cast<QPushButton *>(m_controls[std::size_t(button)]), &QPushButton::clicked,
+                this, [this, button] { m_procedures.Click(button); });
+}
+
+void AboutDialog::SetCaption(const std::string &caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void AboutDialog::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void AboutDialog::Unload() { QDialog::done(Rejected); }
+
+void AboutDialog::reject() { m_procedures.Unload(); }
+
+void AboutDialog::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // Line1: a grey line with a white one beneath it, an etched separator.
+    const QRect line = TwipsToRect(DesignOf(AboutControl::Line1).rect, logicalDpiY());
+    QPainter painter(this);
+    painter.setPen(ToQColor(kGrey));
+    painter.drawLine(line.left(), line.top(), line.right() + 1, line.top());
+    painter.setPen(ToQColor(kWhite));
+    painter.drawLine(line.left(), line.top() + 1, line.right() + 1, line.top() + 1);
+}
+
+} // namespace tavrel

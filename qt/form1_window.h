@@ -1,0 +1,43 @@
+// The main window on the Qt desktop: the controls of kForm1Design as
+// widgets behind Form1Controls. Every change of a box or spinner and every
+// click of a command button goes to Form1's procedures, which decide.
+#pragma once
+
+#include "main_window/form1.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace tavrel {
+
+class Form1Window : public QWidget, public Form1Controls
+{
+    Q_OBJECT
+
+public:
+    explicit Form1Window(frmAbout &about);
+
+    std::string Text(Form1Control box) const override;
+    void SetText(Form1Control box, const std::string &text) override;
+    std::int16_t Value(Form1Control spinner) const override;
+    void SetVisible(Form1Control spinner, bool visible) override;
+    void SetForeColour(Form1Control control, ColourValue colour) override;
+    bool Selected(Form1Control option) const override;
+    void ShowMessage(const std::string &text) override;
+    void End() override;
+
+private:
+    template <typename T> T *Control(Form1Control control) const
+    {
+        return static_cast<T *>(m_controls[static_cast<std::size_t>(control)]);
+    }
+    void Connect();
+    // Names and descriptions that screen readers speak for the boxes and spinners.
+    void DescribeControls();
+
+    std::array<QWidget *, kForm1ControlCount> m_controls{};
+    Form1 m_procedures;
+};
+
+} // namespace tavrel

@@ -1,0 +1,24 @@
+// Tavrel on the Linux desktop: starts into its main window; there is no
+// command line and nothing is read or saved.
+#include "qt/about_dialog.h"
+#include "qt/desktop_platform.h"
+#include "qt/form1_window.h"
+#include "qt/look.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tavrel");
+    QApplication::setApplicationVersion("1.00");
+    // Ties the windows to the installed desktop entry (and its icon) on Wayland.
+    QApplication::setDesktopFileName("org.tavrel.Tavrel");
+    QApplication::setWindowIcon(tavrel::ApplicationIcon());
+
+    tavrel::DesktopPlatform launcher;
+    tavrel::frmAbout about(tavrel::AboutDialog::Load, launcher);
+    tavrel::Form1Window window(about);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,214 @@
+#include "qt/spinner.h"
+
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QWheelEvent>
+#include <qdrawutil.h>
+
+namespace tavrel {
+
+namespace {
+
+// The platform's scroll-bar timing: first repeat after half a second, then 20 a second.
+constexpr int kRepeatDelayMs = 500;
+constexpr int kRepeatIntervalMs = 50;
+
+// A solid triangle drawn row by row, so that it stays crisp at a few pixels.
+void DrawArrow(QPainter &painter, const QRect &area, bool up)
+{
+    int width = area.width() % 2 ? area.width() : area.width() - 1;
+    int height = (width + 1) / 2;
+    if (height > area.height()) {
+        height = qMax(1, area.height());
+        width = 2 * height - 1;
+    }
+    const int left = area.left() + (area.width() - width) / 2;
+    const int top = area.top() + (area.height() - height) / 2;
+    for (int row = 0; row < height; ++row) {
+        const int inset = up ? height - 1 - row : row;
+        painter.drawLine(left + inset, top + row, left + width - 1 - inset, top + row);
+    }
+}
+
+// The spinner as a spin box: the value is the text it sets, "increase" is its
+// upper arrow (which lowers the bar's own value and raises the text's).
+class SpinnerAccessible : public QAccessibleWidget
+{
+public:
+    explicit SpinnerAccessible(Spinner *spinner) : QAccessibleWidget(spinner, QAccessible::SpinBox)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) {
+            const auto *box = qobject_cast<const QLineEdit *>(spinner()->Buddy());
+            return box ? box->text() : QString::number(spinner()->value());
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == increaseAction())
+            spinner()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else if (name == decreaseAction())
+            spinner()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    Spinner *spinner() const { return static_cast<Spinner *>(widget()); }
+};
+
+QAccessibleInterface *SpinnerAccessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("tavrel::Spinner") && object->isWidgetType())
+        return new SpinnerAccessible(static_cast<Spinner *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+Spinner::Spinner(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(SpinnerAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    // Scroll bars of the desktop take the focus on Tab and on a click.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize Spinner::sizeHint() const
+{
+    const int width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return QSize(width, 2 * width);
+}
+
+QRect Spinner::ArrowRect(Arrow arrow) const
+{
+    const int upperHeight = height() / 2;
+    switch (arrow) {
+    case Arrow::Up:
+        return QRect(0, 0, width(), upperHeight);
+    case Arrow::Down:
+        return QRect(0, upperHeight, width(), height() - upperHeight);
+    case Arrow::None:
+        break;
+    }
+    return QRect();
+}
+
+Spinner::Arrow Spinner::ArrowAt(QPoint point) const
+{
+    if (ArrowRect(Arrow::Up).contains(point))
+        return Arrow::Up;
+    if (ArrowRect(Arrow::Down).contains(point))
+        return Arrow::Down;
+    return Arrow::None;
+}
+
+QAbstractSlider::SliderAction Spinner::ActionOf(Arrow arrow)
+{
+    switch (arrow) {
+    case Arrow::Up:
+        return SliderSingleStepSub;
+    case Arrow::Down:
+        return SliderSingleStepAdd;
+    case Arrow::None:
+        break;
+    }
+    return SliderNoAction;
+}
+
+void Spinner::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor arrowColour =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    for (const Arrow arrow : {Arrow::Up, Arrow::Down}) {
+        const QRect button = ArrowRect(arrow);
+        const bool sunken = m_held && m_pressed == arrow;
+        qDrawWinButton(&painter, button, palette(), sunken, &palette().brush(QPalette::Button));
+
+        painter.setPen(arrowColour);
+        DrawArrow(painter, button.adjusted(2, 2, -2, -2).translated(sunken ? 1 : 0, sunken ? 1 : 0),
+                  arrow == Arrow::Up);
+    }
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void Spinner::SetHeld(bool held)
+{
+    m_held = held;
+    setRepeatAction(held ? ActionOf(m_pressed) : SliderNoAction, kRepeatDelayMs, kRepeatIntervalMs);
+    update();
+}
+
+void Spinner::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_pressed != Arrow::None) {
+        event->ignore();
+        return;
+    }
+    m_pressed = ArrowAt(event->position().toPoint());
+    if (m_pressed == Arrow::None)
+        return;
+    triggerAction(ActionOf(m_pressed));
+    SetHeld(true);
+}
+
+void Spinner::mouseMoveEvent(QMouseEvent *event)
+{
+    // Like a desktop scroll bar: leaving the pressed arrow pauses the repeat,
+    // coming back resumes it.
+    if (m_pressed == Arrow::None)
+        return;
+    const bool over = ArrowAt(event->position().toPoint()) == m_pressed;
+    if (over != m_held)
+        SetHeld(over);
+}
+
+void Spinner::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_pressed == Arrow::None)
+        return;
+    SetHeld(false);
+    m_pressed = Arrow::None;
+}
+
+void Spinner::contextMenuEvent(QContextMenuEvent *event)
+{
+    // QScrollBar's "Scroll here" menu needs a track; a spinner has none.
+    event->ignore();
+}
+
+void Spinner::wheelEvent(QWheelEvent *event)
+{
+    // A scroll bar would move by its page step, 1 here: values no arrow reaches.
+    constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+    m_wheelDelta += event->angleDelta().y();
+    for (; m_wheelDelta >= kNotch; m_wheelDelta -= kNotch)
+        triggerAction(ActionOf(Arrow::Up));
+    for (; m_wheelDelta <= -kNotch; m_wheelDelta += kNotch)
+        triggerAction(ActionOf(Arrow::Down));
+    event->accept();
+}
+
+} // namespace tavrel

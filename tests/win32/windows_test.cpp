@@ -1,0 +1,224 @@
+// Under wine: "registry" reads the values wine_windows.sh wrote through the
+// real registry functions and starts the tool as the launcher does; "window
+// <exe> <dpi>" drives the real Tavrel.exe with mouse, keys and messages and
+// reads its windows back. Started as probe.exe or Program.exe, this program
+// only records which copy ran, for the test of a path with blanks.
+#include "common/twips.h"
+#include "main_window/form1_controls.h"
+#include "win32/launcher_platform.h"
+
+#include <fstream>
+#include <iostream>
+
+#include <windows.h>
+
+using namespace tavrel;
+using enum Form1Control;
+
+namespace {
+
+const std::string kFolder = "C:\\Program Files\\Tavrel Probe";
+int g_failed = 0;
+HWND g_form = nullptr;
+
+void Check(bool ok, const std::string &what)
+{
+    g_failed += !ok;
+    std::cout << (ok ? "PASS " : "FAIL ") << what << std::endl;
+}
+
+template <typename Condition> bool WaitFor(Condition condition, int seconds = 5)
+{
+    for (int i = 0; i < seconds * 40 && !condition(); ++i)
+        Sleep(25);
+    return condition();
+}
+
+void RegistryLayer()
+{
+    const std::string test = "SOFTWARE\\Tavrel Test";
+    const struct
+    {
+        std::string key, value, read;
+    } lookups[] = {
+        {kSysInfoKey, kSysInfoValue, kFolder + "\\probe.exe"}, // terminated, with blanks
+        {test, "Unterminated", "ABC"},                         // whole
+        {test, "Bytes1025", "missing"},
+        {test, "Dword", "&h012345"},
+        {"SOFTWARE\\Tavrel Missing", "Anything", "missing"},
+    };
+    for (const auto &lookup : lookups) {
+        WindowsRegistry registry;
+        std::string read = "untouched";
+        if (!GetKeyValue(registry, kHkeyLocalMachine, lookup.key, lookup.value, read))
+            read = read.empty() ? "missing" : "not emptied";
+        Check(read == lookup.read, lookup.value + ": " + read.substr(0, 40));
+    }
+    Check(WindowsFileExists(kFolder + "\\probe.exe") && !WindowsFileExists(kFolder) &&
+              !WindowsFileExists(kFolder + "\\hidden.exe"),
+          "only plain files exist: not a folder or a hidden file");
+    // A start split at the first blank of the path would run C:\Program.exe instead.
+    WindowsLauncherPlatform platform; // its message box would hold the test till its timeout
+    StartSysInfo(platform);
+    std::string started;
+    WaitFor([&] { return std::getline(std::ifstream("C:\\started.txt"), started).good(); });
+    Check(started == kFolder + "\\probe.exe", "started " + started);
+}
+
+HWND Control(Form1Control control) { return GetDlgItem(g_form, 100 + int(control)); }
+
+std::wstring Text(HWND window)
+{
+    std::wstring text(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
+    text.resize(SendMessageW(window, WM_GETTEXT, text.size(), LPARAM(text.data())));
+    return text;
+}
+
+std::wstring Boxes() // the input boxes' texts | Text6's
+{
+    std::wstring texts;
+    for (const SpinnerPair &pair : kSpinnerPairs)
+        texts += Text(Control(pair.box)) + L" ";
+    return texts + L"|" + Text(Control(Text6));
+}
+
+// A click at a fraction of a control's height, then a key if one is given.
+void Input(HWND window, double y, WORD key = 0)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, r.top + int((r.bottom - r.top) * y));
+    INPUT inputs[4] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs[2].type = inputs[3].type = INPUT_KEYBOARD;
+    inputs[2].ki.wVk = inputs[3].ki.wVk = key;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(key ? 4 : 2, inputs, sizeof(INPUT));
+}
+
+// Screen pixels of a control in a colour, or dark ones when colour is CLR_INVALID.
+int Ink(Form1Control control, COLORREF colour, double top = 0, double bottom = 1)
+{
+    RECT r;
+    GetWindowRect(Control(control), &r);
+    const HDC screen = GetDC(nullptr);
+    int count = 0;
+    for (int y = r.top + int((r.bottom - r.top) * top); y < r.top + (r.bottom - r.top) * bottom;
+         ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF pixel = GetPixel(screen, x, y);
+            count +=
+                colour == CLR_INVALID ? GetRValue(pixel) + GetGValue(pixel) < 200 : pixel == colour;
+        }
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+int Dialogs()
+{
+    int count = 0;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"TavrelWindow", L"About Tavrel V1.0"));)
+        count += IsWindowVisible(w);
+    return count;
+}
+
+void Windows(const wchar_t *exe, UINT dpi)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = exe;
+    CreateProcessW(exe, commandLine.data(), nullptr, nullptr, 0, 0, nullptr, nullptr, &startup,
+                   &process);
+    Check(WaitFor([] { return g_form = FindWindowW(L"TavrelWindow", L"Tavrel V1.0"); }, 60) &&
+              WaitFor([] { return Boxes() == L"30000 3000 1800 250 360 0 360 |"; }),
+          "texts at start");
+    const auto look = [&](bool wind) { // of the heading and wind-direction rows
+        return IsWindowVisible(Control(VScroll6)) == wind &&
+               IsWindowVisible(Control(VScroll7)) == wind &&
+               (Ink(Label16, GetSysColor(COLOR_BTNTEXT)) > 0) == wind &&
+               (Ink(Label14, GetSysColor(COLOR_BTNSHADOW)) > 0) != wind &&
+               (Ink(Text7, RGB(0, 0, 192)) > 0) == wind;
+    };
+    Check(WaitFor([&] { return look(false); }), "no wind: rows greyed, values white on white");
+    RECT client;
+    GetClientRect(g_form, &client);
+    Check(client.right == TwipsToPixels(6000, dpi) && client.bottom == TwipsToPixels(2880, dpi),
+          "client area at " + std::to_string(dpi) + " DPI");
+
+    Input(Control(VScroll5), 0.25); // the upper arrow
+    Check(WaitFor([] { return Text(Control(Text1)) == L"30100"; }), "upper arrow");
+    Input(Control(VScroll5), 0.75);
+    Input(Control(VScroll5), 0.75);
+    Check(WaitFor([] { return Text(Control(Text1)) == L"29900"; }), "lower arrow");
+    Input(Control(VScroll5), 0.25);
+    Input(Control(Text2), 0.5, '7');
+    Input(Control(Text6), 0.5, '8'); // input arrives in order: Text6's key after Text2's
+    Check(WaitFor([] { return Text(Control(Text6)) == L"8"; }) && Text(Control(Text2)) == L"3000",
+          "typed edit undone");
+    for (int i = 0; i < 10; ++i)
+        Input(Control(VScroll8), 0.25);
+    Check(WaitFor([&] { return Text(Control(Text9)) == L"10" && look(true); }),
+          "wind 10: rows normal");
+    for (const SpinnerPair &pair : kSpinnerPairs) { // placed from its twips, both arrows drawn
+        RECT r;
+        GetWindowRect(Control(pair.spinner), &r);
+        MapWindowPoints(nullptr, g_form, reinterpret_cast<POINT *>(&r), 2);
+        const TwipsRect &t = DesignOf(pair.spinner).rect;
+        Check(r.left == TwipsToPixels(t.left, dpi) &&
+                  r.bottom == TwipsToPixels(t.top + t.height, dpi) &&
+                  Ink(pair.spinner, CLR_INVALID, 0, 0.5) && Ink(pair.spinner, CLR_INVALID, 0.5, 1),
+              std::string("arrows of ") + DesignOf(pair.spinner).name);
+    }
+    SendMessageW(Control(Command1), BM_CLICK, 0, 0);
+    Check(Text(Control(Text6)) == L" 78.5", "Calculate");
+
+    // Pasted into every box: the input boxes undo it, Text6 keeps it whole. (A
+    // line break ends a paste into a one-line box, as on every Windows box.)
+    const std::wstring hostile = std::wstring(100000, L'9') + L"\x01\x1b\t\x202e"
+                                                              L"12345\xd800";
+    const std::wstring before = Boxes();
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (hostile.size() + 1) * sizeof(wchar_t));
+    wcscpy(static_cast<wchar_t *>(GlobalLock(memory)), hostile.c_str());
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    for (const Form1Control box : {Text1, Text2, Text3, Text4, Text7, Text8, Text9, Text6}) {
+        SendMessageW(Control(box), EM_SETSEL, 0, -1);
+        SendMessageW(Control(box), WM_PASTE, 0, 0);
+    }
+    Check(Boxes() == before.substr(0, before.find(L'|') + 1) + hostile, "hostile text");
+    SendMessageW(Control(Command1), BM_CLICK, 0, 0);
+    Check(Boxes() == before, "Text6 rewritten by Calculate");
+
+    // About twice: one dialog, closed by Esc; Exit ends both windows.
+    SendMessageW(Control(Command3), BM_CLICK, 0, 0);
+    SendMessageW(Control(Command3), BM_CLICK, 0, 0);
+    Check(Dialogs() == 1, "About twice: one dialog");
+    PostMessageW(FindWindowW(L"TavrelWindow", L"About Tavrel V1.0"), WM_KEYDOWN, VK_ESCAPE, 0);
+    Check(WaitFor([] { return Dialogs() == 0; }), "Esc closes it");
+    SendMessageW(Control(Command3), BM_CLICK, 0, 0);
+    SendMessageW(Control(Command2), BM_CLICK, 0, 0);
+    Check(WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0 && !Dialogs(), "Exit");
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t *argv[])
+{
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    if (std::wstring_view(self).ends_with(L"probe.exe") ||
+        std::wstring_view(self).ends_with(L"Program.exe"))
+        return !(std::wofstream(L"C:\\started.txt") << self << L'\n');
+    if (argc == 2)
+        RegistryLayer();
+    else if (argc == 4)
+        Windows(argv[2], UINT(_wtoi(argv[3])));
+    return g_failed;
+}

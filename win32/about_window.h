@@ -1,0 +1,34 @@
+// The About box on the Windows desktop: the controls of kAboutDesign behind
+// AboutControls; "OK" (also Enter and Esc), "System Info..." and the frame's
+// close button go to frmAbout's procedures.
+#pragma once
+
+#include "about/frm_about.h"
+#include "win32/designed_window.h"
+
+namespace tavrel {
+
+class AboutWindow : public DesignedWindow, public AboutControls
+{
+public:
+    // frmAbout's loader: a new dialog, which deletes itself once unloaded.
+    static AboutControls &Load(frmAbout &procedures);
+
+    void SetCaption(const std::string &caption) override;
+    void Show() override;
+    void Unload() override;
+
+private:
+    explicit AboutWindow(frmAbout &procedures);
+    ~AboutWindow() override;
+
+    void OnCommand(int index, int code) override;
+    void OnClose() override;
+    void OnLayout(UINT dpi) override;
+    void OnDestroyed() override;
+
+    frmAbout &m_procedures;
+    HBITMAP m_picture = nullptr;
+};
+
+} // namespace tavrel

@@ -1,0 +1,128 @@
+#include "win32/form1_window.h"
+
+#include "common/application.h"
+#include "win32/text.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+
+namespace tavrel {
+
+Form1Window::Form1Window(frmAbout &about)
+    : DesignedWindow(kForm1Design, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0),
+      m_procedures(*this, about)
+{
+    Place();
+    // Screen readers hear each field as its caption and unit, and its spinner
+    // as a spin box whose value is the box's text, not the bar's own value.
+    for (const SpinnerPair &pair : kSpinnerPairs) {
+        const std::wstring name = Utf16(DesignOf(pair.caption).caption) + L", " + Utf16(pair.unit);
+        const std::wstring description = Utf16(DesignOf(pair.caption).toolTip);
+        Describe(int(pair.box), name, description);
+        Describe(int(pair.spinner), name, description, ROLE_SYSTEM_SPINBUTTON);
+    }
+    Describe(int(Form1Control::Text6), Utf16(DesignOf(Form1Control::Label13).caption), L"");
+    m_procedures.Load();
+}
+
+void Form1Window::OnCommand(int index, int code)
+{
+    const auto control = Form1Control(index);
+    switch (DesignOf(control).kind) {
+    case ControlKind::TextBox:
+        if (code == EN_CHANGE)
+            m_procedures.Change(control);
+        break;
+    case ControlKind::CommandButton:
+        if (code == BN_CLICKED)
+            m_procedures.Click(control);
+        break;
+    case ControlKind::OptionButton:
+        // Only the selected option is a tab stop, so that Tab lands on it alone.
+        for (const Form1Control option : {Form1Control::Option1, Form1Control::Option2}) {
+            const LONG_PTR style = GetWindowLongPtrW(Control(option), GWL_STYLE);
+            SetWindowLongPtrW(Control(option), GWL_STYLE,
+                              Selected(option) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1Window::OnVScroll(int index, int code)
+{
+    // A scroll bar moves only when told to: by SmallChange for an arrow, by
+    // LargeChange (1) for a page key, to an end for Home and End.
+    const SpinnerDesign &range = DesignOf(Form1Control(index)).spinner;
+    const HWND bar = DesignedWindow::Control(index);
+    const int value = GetScrollPos(bar, SB_CTL);
+    int next = value;
+    switch (code) {
+    case SB_LINEUP:
+        next -= range.smallChange;
+        break;
+    case SB_LINEDOWN:
+        next += range.smallChange;
+        break;
+    case SB_PAGEUP:
+        next -= 1;
+        break;
+    case SB_PAGEDOWN:
+        next += 1;
+        break;
+    case SB_TOP:
+        next = range.min;
+        break;
+    case SB_BOTTOM:
+        next = range.max;
+        break;
+    }
+    next = std::clamp(next, range.min, range.max);
+    if (next != value) {
+        SetScrollPos(bar, SB_CTL, next, TRUE);
+        m_procedures.Change(Form1Control(index));
+    }
+}
+
+void Form1Window::OnClose() { DestroyWindow(Handle()); }
+
+std::string Form1Window::Text(Form1Control box) const { return Utf8(WindowText(Control(box))); }
+
+void Form1Window::SetText(Form1Control box, const std::string &text)
+{
+    SetWindowTextW(Control(box), Utf16(text).c_str());
+    for (const SpinnerPair &pair : kSpinnerPairs)
+        if (pair.box == box)
+            DescribeValue(int(pair.spinner), Utf16(text));
+}
+
+std::int16_t Form1Window::Value(Form1Control spinner) const
+{
+    return std::int16_t(GetScrollPos(Control(spinner), SB_CTL));
+}
+
+void Form1Window::SetVisible(Form1Control spinner, bool visible)
+{
+    ShowWindow(Control(spinner), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Form1Window::SetForeColour(Form1Control control, ColourValue colour)
+{
+    DesignedWindow::SetForeColour(int(control), colour);
+}
+
+bool Form1Window::Selected(Form1Control option) const
+{
+    return SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form1Window::ShowMessage(const std::string &text)
+{
+    MessageBoxW(Handle(), Utf16(text).c_str(), Utf16(kApplicationTitle).c_str(), MB_OK);
+}
+
+void Form1Window::End() { PostQuitMessage(0); }
+
+} // namespace tavrel
