@@ -66,11 +66,15 @@ frmAbout::frmAbout(Loader load, LauncherPlatform &launcher)
 
 frmAbout::~frmAbout() { Unload(); }
 
-void frmAbout::Show()
+void frmAbout::Show(const ScreenRect &mainWindow, const ScreenRect &mainButtons,
+                    const ScreenRect &workArea)
 {
     if (!m_window) {
         m_window = &m_load(*this);
         LoadStep();
+        const ScreenRect frame = m_window->Frame();
+        m_window->Move(
+            PlaceBeside(mainWindow, mainButtons, frame.Width(), frame.Height(), workArea));
     }
     m_window->Show();
 }

@@ -7,9 +7,11 @@
 // frmAbout serves the whole program and holds at most one dialog: "About"
 // creates it and runs its load step when there is none, and otherwise only
 // brings it to the front. "OK", Esc and the frame's close button unload it.
+// It first appears beside the main window, not over it.
 #pragma once
 
 #include "common/design.h"
+#include "common/placement.h"
 
 #include <functional>
 #include <string>
@@ -45,6 +47,9 @@ class AboutControls
 {
 public:
     virtual void SetCaption(const std::string &caption) = 0;
+    // The dialog with its frame, in pixels, and moving it there.
+    virtual ScreenRect Frame() const = 0;
+    virtual void Move(ScreenPoint topLeft) = 0;
     // Displays the dialog without modality and without an owner, activates it
     // and brings it to the front.
     virtual void Show() = 0;
@@ -68,8 +73,11 @@ public:
     frmAbout(const frmAbout &) = delete;
     frmAbout &operator=(const frmAbout &) = delete;
 
-    // Click of "About" in the main window.
-    void Show();
+    // Click of "About" in the main window, whose frame, the part of it that
+    // holds its buttons, and its work area are given: a new dialog first
+    // appears beside it, and never over its buttons where it can be helped.
+    void Show(const ScreenRect &mainWindow, const ScreenRect &mainButtons,
+              const ScreenRect &workArea);
     // A command button of the dialog was pressed.
     void Click(AboutControl control);
     // "OK", Esc or the frame's close button.

@@ -14,8 +14,8 @@ trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 tavrel=build/mingw/win32/Tavrel.exe bare=build/mingw/bench/bare_window_win32.exe
 run_tavrel() { build/default/bench/map_watch 1000 "$wine" "$tavrel"; }
 run_bare() { build/default/bench/map_watch 1000 "$wine" "$bare"; }
-run_label() { build/default/bench/map_watch 1000 "$wine" "$bare" label; }
+run_third() { build/default/bench/map_watch 1000 "$wine" build/mingw/bench/same_controls_win32.exe; }
 
 run_tavrel >/dev/null
-compare "$1" Tavrel.exe "bare Win32 window"
+compare "$1" Tavrel.exe "bare Win32 window" "plain window, same 37 controls"
 echo "size      Tavrel.exe $(stat -c %s "$tavrel") bytes"

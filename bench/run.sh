@@ -9,7 +9,7 @@ EXTRA_PACKAGES="xvfb xauth libxcb1-dev g++-mingw-w64-x86-64-posix wine64"
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 cmake --build --preset default --target bare_window calculate_bench map_watch >/dev/null
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target tavrel_win32 bare_window_win32 >/dev/null
+cmake --build --preset mingw --target tavrel bare_window_win32 same_controls_win32 >/dev/null
 
 runs=${1:-21}
 [ "$runs" -ge 15 ] || { echo "at least 15 runs" >&2; exit 1; }

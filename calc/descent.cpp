@@ -43,15 +43,15 @@ template <typename T> T CheckedDivide(T dividend, T divisor)
 std::optional<double> ComputeDescentDistance(const DescentInputs &in)
 {
     // Ground speed: the wind's component along the heading, added to the airspeed.
-    const float angleDeg = Checked(in.heading - (in.windDirection + kReciprocalOffsetDeg));
+    const float angleDeg = Checked(in.headingDeg - (in.windDirectionDeg + kReciprocalOffsetDeg));
     const double angleRad = Checked(static_cast<double>(angleDeg) * kRadiansPerDegree);
-    const double groundSpeed = Checked(std::cos(angleRad) * in.windSpeed + in.airspeed);
+    const double groundSpeed = Checked(std::cos(angleRad) * in.windSpeedKt + in.airspeedKt);
 
     // Airspeed kind. Both tests are made, in this order; with neither option
     // selected the speed stays 0.
     double speed = 0.0;
     if (in.iasSelected) {
-        const float steps = (in.startAltitude - in.targetAltitude) / kIasStepFeet;
+        const float steps = (in.startAltitudeFt - in.targetAltitudeFt) / kIasStepFeet;
         speed = Checked(groundSpeed * (static_cast<double>(steps) * kIasCorrectionPerStep) +
                         groundSpeed);
     }
@@ -59,12 +59,12 @@ std::optional<double> ComputeDescentDistance(const DescentInputs &in)
         speed = groundSpeed;
 
     // The difference is taken exactly, then narrowed to single with an overflow check.
-    const float difference = Checked(
-        ToSingle(static_cast<double>(in.startAltitude) - static_cast<double>(in.targetAltitude)));
+    const float difference = Checked(ToSingle(static_cast<double>(in.startAltitudeFt) -
+                                              static_cast<double>(in.targetAltitudeFt)));
     if (difference == 0.0f)
         return std::nullopt;
 
-    const float minutes = CheckedDivide(difference, in.verticalSpeed);
+    const float minutes = CheckedDivide(difference, in.verticalSpeedFtPerMin);
     const float speedFactor = CheckedDivide(kMinutesPerHour, minutes);
     return CheckedDivide(speed, static_cast<double>(speedFactor));
 }

@@ -14,15 +14,15 @@ namespace tavrel {
 
 struct DescentInputs
 {
-    float startAltitude;  // feet
-    float targetAltitude; // feet
-    float verticalSpeed;  // feet per minute
-    float airspeed;       // knots, indicated or true
-    float heading;        // degrees
-    float windDirection;  // degrees, where the wind comes from
-    float windSpeed;      // knots
-    bool iasSelected;     // airspeed is indicated: raise it 2 % per 1750 feet descended
-    bool tasSelected;     // airspeed is true: use it as it is
+    float startAltitudeFt;
+    float targetAltitudeFt;
+    float verticalSpeedFtPerMin;
+    float airspeedKt; // indicated or true
+    float headingDeg;
+    float windDirectionDeg; // where the wind comes from
+    float windSpeedKt;
+    bool iasSelected; // airspeed is indicated: raise it 2 % per 1750 feet descended
+    bool tasSelected; // airspeed is true: use it as it is
 };
 
 // The distance in nautical miles, or no value when the two altitudes are equal.

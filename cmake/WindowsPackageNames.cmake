@@ -1,6 +1,6 @@
 # Read by CPack for each generator: the file name of each package.
 if(CPACK_GENERATOR STREQUAL "NSIS")
-    set(CPACK_PACKAGE_FILE_NAME Tavrel-1.00-setup)
+    set(CPACK_PACKAGE_FILE_NAME Tavrel-${CPACK_PACKAGE_VERSION}-setup)
 else()
-    set(CPACK_PACKAGE_FILE_NAME Tavrel-1.00-win64)
+    set(CPACK_PACKAGE_FILE_NAME Tavrel-${CPACK_PACKAGE_VERSION}-win64)
 endif()

@@ -4,6 +4,7 @@
 #include "calc/descent.h"
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -17,6 +18,18 @@ const SpinnerPair *PairOf(Form1Control control)
         if (pair.box == control || pair.spinner == control)
             return &pair;
     return nullptr;
+}
+
+// The part of the window's frame that holds "Exit" and "About": from the top
+// of the higher one down, as a share of the frame's height. The frame's
+// title bar makes that share reach a little higher than the buttons.
+ScreenRect ButtonsPart(const ScreenRect &frame)
+{
+    const int topTwips = std::min(DesignOf(Form1Control::Command2).rect.top,
+                                  DesignOf(Form1Control::Command3).rect.top);
+    const int top = frame.top + static_cast<int>(static_cast<long long>(frame.Height()) * topTwips /
+                                                 kForm1Design.heightTwips);
+    return {frame.left, top, frame.right, frame.bottom};
 }
 
 } // namespace
@@ -41,17 +54,35 @@ void Form1::Load()
     });
 }
 
-void Form1::Change(Form1Control control)
+void Form1::Change(Form1Control box)
 {
-    if (control == m_writing)
+    if (box == m_writing)
         return; // the toolkit's report of Form1's own write
-    const SpinnerPair *pair = PairOf(control);
-    if (!pair)
-        return; // Text6 has no procedure
-    if (control == pair->spinner)
-        SpinnerChange(*pair);
-    else
-        BoxChange(*pair);
+    const SpinnerPair *pair = PairOf(box);
+    if (pair && box == pair->box)
+        BoxChange(*pair); // Text6 has no procedure
+}
+
+void Form1::Spin(Form1Control spinner, SpinAction action)
+{
+    const SpinnerPair *pair = PairOf(spinner);
+    if (!pair || spinner != pair->spinner)
+        return;
+    const int value = m_controls.Value(spinner);
+    const int next = SpinnerValueAfter(DesignOf(spinner).spinner, value, action);
+    if (next == value)
+        return;
+    m_controls.SetValue(spinner, static_cast<std::int16_t>(next));
+    SpinnerChange(*pair);
+}
+
+void Form1::Wheel(Form1Control spinner, int units)
+{
+    if (m_wheelSpinner != spinner)
+        m_wheel = {}; // a part notch does not carry over to another spinner
+    m_wheelSpinner = spinner;
+    for (int notches = m_wheel.Turn(units); notches != 0; notches -= notches > 0 ? 1 : -1)
+        Spin(spinner, notches > 0 ? SpinAction::LineUp : SpinAction::LineDown);
 }
 
 void Form1::Click(Form1Control control)
@@ -64,7 +95,7 @@ void Form1::Click(Form1Control control)
         m_controls.End();
         break;
     case Form1Control::Command3:
-        m_about.Show();
+        m_about.Show(m_controls.Frame(), ButtonsPart(m_controls.Frame()), m_controls.WorkArea());
         break;
     default:
         break;
@@ -122,15 +153,15 @@ void Form1::Calculate()
             return ToSingle(ReadNumber(m_controls.Text(box)));
         };
         using enum Form1Control;
-        const DescentInputs inputs{read(Text1),
-                                   read(Text2),
-                                   read(Text3),
-                                   read(Text4),
-                                   read(Text7),
-                                   read(Text8),
-                                   read(Text9),
-                                   m_controls.Selected(Option1),
-                                   m_controls.Selected(Option2)};
+        const DescentInputs inputs{.startAltitudeFt = read(Text1),
+                                   .targetAltitudeFt = read(Text2),
+                                   .verticalSpeedFtPerMin = read(Text3),
+                                   .airspeedKt = read(Text4),
+                                   .headingDeg = read(Text7),
+                                   .windDirectionDeg = read(Text8),
+                                   .windSpeedKt = read(Text9),
+                                   .iasSelected = m_controls.Selected(Option1),
+                                   .tasSelected = m_controls.Selected(Option2)};
         WriteText(Text6, DistanceText(ComputeDescentDistance(inputs)));
     });
 }

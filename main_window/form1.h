@@ -1,13 +1,14 @@
 // Form1: the event procedures of Tavrel's main window.
 //
 // Architecture. tavrel_core (common/, calc/, main_window/, about/) is plain
-// C++ and holds everything the program decides: the number conversions, the
-// descent computation, the windows' designs and their event procedures, and
-// the system-information launcher. The front-ends, qt/ for the Linux desktop
-// and win32/ for Windows, build each window's controls from its design,
-// implement its control interface (Form1Controls, AboutControls) over their
-// toolkit, and report each control's events to the procedures here; they
-// decide nothing themselves.
+// C++, the same on every platform, and holds everything the program decides:
+// the number conversions, the descent computation, the windows' designs and
+// their event procedures, how a spinner moves, where the About box first
+// appears, and the system-information launcher. The front-ends, qt/ for the
+// Linux desktop and win32/ for Windows, build each window's controls from its
+// design, implement its control interface (Form1Controls, AboutControls) over
+// their toolkit, and turn each user action into a call of the procedures
+// here; they decide nothing themselves.
 //
 // Every value lives in a control: a spinner's value, a box's text, the option
 // selection. The procedures read controls, call the core and write controls.
@@ -22,6 +23,7 @@
 #pragma once
 
 #include "main_window/form1_controls.h"
+#include "main_window/spinner_motion.h"
 
 #include <optional>
 #include <string>
@@ -37,9 +39,14 @@ public:
 
     // The load step: fills the seven input boxes from their spinners.
     void Load();
-    // A spinner's value or a box's text has changed, by the user or by a
-    // write; the front-end reports every change its toolkit reports.
-    void Change(Form1Control control);
+    // A box's text has changed, by the user or by a write; the front-end
+    // reports every change its toolkit reports.
+    void Change(Form1Control box);
+    // The user moved a spinner: an arrow, a key or a held arrow's repeat.
+    // An action past an end of the range changes nothing and runs nothing.
+    void Spin(Form1Control spinner, SpinAction action);
+    // The wheel turned over a spinner, in the desktop's units (120 a notch).
+    void Wheel(Form1Control spinner, int units);
     // A command button was pressed.
     void Click(Form1Control control);
 
@@ -58,6 +65,8 @@ private:
     Form1Controls &m_controls;
     frmAbout &m_about;
     std::optional<Form1Control> m_writing; // the box whose text Form1 is setting
+    WheelNotches m_wheel;
+    std::optional<Form1Control> m_wheelSpinner; // the one m_wheel's part notch belongs to
 };
 
 } // namespace tavrel

@@ -5,6 +5,7 @@
 
 #include "common/colours.h"
 #include "common/design.h"
+#include "common/placement.h"
 
 #include <cstdint>
 #include <string>
@@ -76,6 +77,9 @@ struct SpinnerPair
 // The seven pairs, in the order the load step fills them.
 extern const SpinnerPair kSpinnerPairs[7];
 
+// What screen readers say of a pair's box and spinner: "Flying from, feet".
+std::string AccessibleName(const SpinnerPair &pair);
+
 class Form1Controls
 {
 public:
@@ -85,6 +89,8 @@ public:
     // the text is unchanged: Form1 ignores reports of its own writes.
     virtual void SetText(Form1Control box, const std::string &text) = 0;
     virtual std::int16_t Value(Form1Control spinner) const = 0;
+    // Moves a spinner; only Form1 does, for the user. No change is reported.
+    virtual void SetValue(Form1Control spinner, std::int16_t value) = 0;
     virtual void SetVisible(Form1Control spinner, bool visible) = 0;
     // Text colour of a label or a box; system colours are the desktop's own.
     virtual void SetForeColour(Form1Control control, ColourValue colour) = 0;
@@ -93,6 +99,9 @@ public:
     virtual void ShowMessage(const std::string &text) = 0;
     // Ends the program at once: no further procedure runs, every window goes.
     virtual void End() = 0;
+    // The window with its frame, and the work area of its screen, in pixels.
+    virtual ScreenRect Frame() const = 0;
+    virtual ScreenRect WorkArea() const = 0;
 
 protected:
     ~Form1Controls() = default;

@@ -247,4 +247,9 @@ const SpinnerPair kSpinnerPairs[7] = {
     {Form1Control::Text7, Form1Control::VScroll6, DirectionDeg, Form1Control::Label16, "degrees"},
 };
 
+std::string AccessibleName(const SpinnerPair &pair)
+{
+    return DesignOf(pair.caption).caption + std::string(", ") + pair.unit;
+}
+
 } // namespace tavrel

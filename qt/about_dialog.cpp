@@ -1,5 +1,6 @@
 #include "qt/about_dialog.h"
 
+#include "qt/build_window.h"
 #include "qt/look.h"
 
 #include <QLabel>
@@ -39,6 +40,14 @@ void AboutDialog::SetCaption(const std::string &caption)
 {
     setWindowTitle(QString::fromStdString(caption));
 }
+
+ScreenRect AboutDialog::Frame() const
+{
+    const QRect frame = frameGeometry();
+    return {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1};
+}
+
+void AboutDialog::Move(ScreenPoint topLeft) { move(topLeft.x, topLeft.y); }
 
 void AboutDialog::Show()
 {

@@ -20,6 +20,8 @@ public:
     static AboutControls &Load(frmAbout &procedures);
 
     void SetCaption(const std::string &caption) override;
+    ScreenRect Frame() const override;
+    void Move(ScreenPoint topLeft) override;
     void Show() override;
     void Unload() override;
 

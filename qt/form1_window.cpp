@@ -1,13 +1,14 @@
 #include "qt/form1_window.h"
 
+#include "qt/build_window.h"
 #include "qt/look.h"
 #include "qt/spinner.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -35,7 +36,10 @@ void Form1Window::Connect()
             connect(Control<QLineEdit>(control), &QLineEdit::textChanged, this, change);
             break;
         case ControlKind::Spinner:
-            connect(Control<Spinner>(control), &Spinner::valueChanged, this, change);
+            connect(Control<Spinner>(control), &Spinner::Spun, this,
+                    [this, control](SpinAction action) { m_procedures.Spin(control, action); });
+            connect(Control<Spinner>(control), &Spinner::Wheeled, this,
+                    [this, control](int units) { m_procedures.Wheel(control, units); });
             break;
         case ControlKind::CommandButton:
             connect(Control<QPushButton>(control), &QPushButton::clicked, this,
@@ -50,16 +54,15 @@ void Form1Window::Connect()
 void Form1Window::DescribeControls()
 {
     for (const SpinnerPair &pair : kSpinnerPairs) {
-        const auto *caption = Control<QLabel>(pair.caption);
-        const QString name = caption->text() + ", " + QString::fromUtf8(pair.unit);
+        const QString name = QString::fromStdString(AccessibleName(pair));
         for (QWidget *control : {Control<QWidget>(pair.box), Control<QWidget>(pair.spinner)}) {
             control->setAccessibleName(name);
-            control->setAccessibleDescription(caption->toolTip());
+            control->setAccessibleDescription(QString::fromUtf8(DesignOf(pair.caption).toolTip));
         }
         Control<Spinner>(pair.spinner)->SetBuddy(Control<QLineEdit>(pair.box));
     }
     Control<QWidget>(Form1Control::Text6)
-        ->setAccessibleName(Control<QLabel>(Form1Control::Label13)->text());
+        ->setAccessibleName(QString::fromUtf8(DesignOf(Form1Control::Label13).caption));
 }
 
 std::string Form1Window::Text(Form1Control box) const
@@ -75,6 +78,11 @@ void Form1Window::SetText(Form1Control box, const std::string &text)
 std::int16_t Form1Window::Value(Form1Control spinner) const
 {
     return static_cast<std::int16_t>(Control<Spinner>(spinner)->value());
+}
+
+void Form1Window::SetValue(Form1Control spinner, std::int16_t value)
+{
+    Control<Spinner>(spinner)->setValue(value);
 }
 
 void Form1Window::SetVisible(Form1Control spinner, bool visible)
@@ -98,5 +106,18 @@ void Form1Window::ShowMessage(const std::string &text)
 }
 
 void Form1Window::End() { QCoreApplication::exit(0); }
+
+namespace {
+
+ScreenRect ToScreenRect(const QRect &rect)
+{
+    return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+}
+
+} // namespace
+
+ScreenRect Form1Window::Frame() const { return ToScreenRect(frameGeometry()); }
+
+ScreenRect Form1Window::WorkArea() const { return ToScreenRect(screen()->availableGeometry()); }
 
 } // namespace tavrel

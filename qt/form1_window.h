@@ -1,6 +1,7 @@
 // The main window on the Qt desktop: the controls of kForm1Design as
-// widgets behind Form1Controls. Every change of a box or spinner and every
-// click of a command button goes to Form1's procedures, which decide.
+// widgets behind Form1Controls. Every change of a box, every move of a
+// spinner and every click of a command button goes to Form1's procedures,
+// which decide.
 #pragma once
 
 #include "main_window/form1.h"
@@ -21,11 +22,14 @@ public:
     std::string Text(Form1Control box) const override;
     void SetText(Form1Control box, const std::string &text) override;
     std::int16_t Value(Form1Control spinner) const override;
+    void SetValue(Form1Control spinner, std::int16_t value) override;
     void SetVisible(Form1Control spinner, bool visible) override;
     void SetForeColour(Form1Control control, ColourValue colour) override;
     bool Selected(Form1Control option) const override;
     void ShowMessage(const std::string &text) override;
     void End() override;
+    ScreenRect Frame() const override;
+    ScreenRect WorkArea() const override;
 
 private:
     template <typename T> T *Control(Form1Control control) const

@@ -1,5 +1,4 @@
-// How the designs' colours, fonts and twips become Qt's, and the standard
-// controls of a design as Qt widgets.
+// How the designs' colours, fonts and twips become Qt's.
 #pragma once
 
 #include "common/design.h"
@@ -9,8 +8,6 @@
 #include <QIcon>
 #include <QRect>
 #include <QString>
-
-#include <vector>
 
 class QWidget;
 
@@ -28,7 +25,8 @@ QFont ClassicFont(qreal pointSize, bool bold);
 // The application's window icon, 16 to 64 pixels (32 at a scale factor of 2).
 QIcon ApplicationIcon();
 
-// Text colour: a box's text, a label's or button's caption.
+// Text colour: a box's text, a label's or button's caption. A box whose text
+// colour is its background colour hides its value, selected or not.
 void SetForeColour(QWidget *widget, ColourValue colour);
 
 // A message box with an OK button and no icon, titled with the application's title.
@@ -37,11 +35,5 @@ void ShowMessage(QWidget *parent, const QString &text);
 // A rectangle in twips as pixels at a logical DPI. Edges are converted, not
 // sizes, so that neighbours meet without gaps.
 QRect TwipsToRect(const TwipsRect &twips, qreal logicalDpi);
-
-// Builds a window from its design: caption, fixed client size and font, and a
-// widget for each control, in design order (nullptr for a line, which the
-// window paints), placed, with the focus order of the tab indexes. Only the
-// selected option button of the window is a tab stop. Returns the widgets.
-std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design);
 
 } // namespace tavrel

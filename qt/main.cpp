@@ -1,5 +1,6 @@
 // Tavrel on the Linux desktop: starts into its main window; there is no
 // command line and nothing is read or saved.
+#include "common/application.h"
 #include "qt/about_dialog.h"
 #include "qt/desktop_platform.h"
 #include "qt/form1_window.h"
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tavrel");
-    QApplication::setApplicationVersion("1.00");
+    QApplication::setApplicationVersion(tavrel::kPackageVersion);
     // Ties the windows to the installed desktop entry (and its icon) on Wayland.
     QApplication::setDesktopFileName("org.tavrel.Tavrel");
     QApplication::setWindowIcon(tavrel::ApplicationIcon());

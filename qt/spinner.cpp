@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,9 +60,9 @@ public:
     void doAction(const QString &name) override
     {
         if (name == increaseAction())
-            spinner()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            emit spinner()->Spun(SpinAction::LineUp);
         else if (name == decreaseAction())
-            spinner()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            emit spinner()->Spun(SpinAction::LineDown);
         else
             QAccessibleWidget::doAction(name);
     }
@@ -87,6 +89,10 @@ Spinner::Spinner(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
     Q_UNUSED(factoryInstalled);
     // Scroll bars of the desktop take the focus on Tab and on a click.
     setFocusPolicy(Qt::StrongFocus);
+    connect(&m_repeat, &QTimer::timeout, this, [this] {
+        m_repeat.setInterval(kRepeatIntervalMs);
+        emit Spun(m_pressed == Arrow::Up ? SpinAction::LineUp : SpinAction::LineDown);
+    });
 }
 
 QSize Spinner::sizeHint() const
@@ -118,19 +124,6 @@ Spinner::Arrow Spinner::ArrowAt(QPoint point) const
     return Arrow::None;
 }
 
-QAbstractSlider::SliderAction Spinner::ActionOf(Arrow arrow)
-{
-    switch (arrow) {
-    case Arrow::Up:
-        return SliderSingleStepSub;
-    case Arrow::Down:
-        return SliderSingleStepAdd;
-    case Arrow::None:
-        break;
-    }
-    return SliderNoAction;
-}
-
 void Spinner::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -157,7 +150,10 @@ void Spinner::paintEvent(QPaintEvent *)
 void Spinner::SetHeld(bool held)
 {
     m_held = held;
-    setRepeatAction(held ? ActionOf(m_pressed) : SliderNoAction, kRepeatDelayMs, kRepeatIntervalMs);
+    if (held)
+        m_repeat.start(kRepeatDelayMs);
+    else
+        m_repeat.stop();
     update();
 }
 
@@ -170,7 +166,7 @@ void Spinner::mousePressEvent(QMouseEvent *event)
     m_pressed = ArrowAt(event->position().toPoint());
     if (m_pressed == Arrow::None)
         return;
-    triggerAction(ActionOf(m_pressed));
+    emit Spun(m_pressed == Arrow::Up ? SpinAction::LineUp : SpinAction::LineDown);
     SetHeld(true);
 }
 
@@ -201,14 +197,24 @@ void Spinner::contextMenuEvent(QContextMenuEvent *event)
 
 void Spinner::wheelEvent(QWheelEvent *event)
 {
-    // A scroll bar would move by its page step, 1 here: values no arrow reaches.
-    constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
-    m_wheelDelta += event->angleDelta().y();
-    for (; m_wheelDelta >= kNotch; m_wheelDelta -= kNotch)
-        triggerAction(ActionOf(Arrow::Up));
-    for (; m_wheelDelta <= -kNotch; m_wheelDelta += kNotch)
-        triggerAction(ActionOf(Arrow::Down));
+    emit Wheeled(event->angleDelta().y());
     event->accept();
+}
+
+void Spinner::keyPressEvent(QKeyEvent *event)
+{
+    // The keys of a desktop scroll bar that has the focus.
+    static const QHash<int, SpinAction> kKeys = {
+        {Qt::Key_Up, SpinAction::LineUp},     {Qt::Key_Left, SpinAction::LineUp},
+        {Qt::Key_Down, SpinAction::LineDown}, {Qt::Key_Right, SpinAction::LineDown},
+        {Qt::Key_PageUp, SpinAction::PageUp}, {Qt::Key_PageDown, SpinAction::PageDown},
+        {Qt::Key_Home, SpinAction::Top},      {Qt::Key_End, SpinAction::Bottom}};
+    const auto key = kKeys.find(event->key());
+    if (key == kKeys.end() || event->modifiers() & ~Qt::KeypadModifier) {
+        event->ignore();
+        return;
+    }
+    emit Spun(*key);
 }
 
 } // namespace tavrel

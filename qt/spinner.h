@@ -1,16 +1,18 @@
 // A vertical scroll bar only tall enough for its two arrow buttons, used as a
 // spinner beside a text box.
 //
-// It keeps QScrollBar's value, range and keyboard handling, and draws and
-// hit-tests just the two arrows itself: the desktop styles would squeeze or
-// drop an arrow in a bar this short. The upper arrow lowers the value by
-// singleStep(), the lower one raises it, as on any vertical scroll bar; holding
-// an arrow repeats, and a notch of the wheel is a click on the arrow it turns
-// towards. Screen readers meet it as a spin box whose value is its
-// buddy box's text and whose "increase" raises that value.
+// It keeps QScrollBar's value and range, and draws and hit-tests just the
+// two arrows itself: the desktop styles would squeeze or drop an arrow in a
+// bar this short. It never moves by itself: an arrow click (repeated while
+// held), a key or the wheel becomes a Spun or Wheeled signal, and the main
+// window's procedures decide the new value. Screen readers meet it as a spin
+// box whose value is its buddy box's text and whose "increase" is its upper arrow.
 #pragma once
 
+#include "main_window/spinner_motion.h"
+
 #include <QScrollBar>
+#include <QTimer>
 
 namespace tavrel {
 
@@ -32,6 +34,11 @@ public:
     Arrow ArrowAt(QPoint point) const;
     QRect ArrowRect(Arrow arrow) const;
 
+signals:
+    void Spun(tavrel::SpinAction action);
+    // The wheel turned over it, in eighths of a degree (120 a notch).
+    void Wheeled(int units);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -39,15 +46,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    static SliderAction ActionOf(Arrow arrow);
     void SetHeld(bool held);
 
     QWidget *m_buddy = nullptr;
     Arrow m_pressed = Arrow::None;
-    bool m_held = false;  // pressed and the pointer still over that arrow
-    int m_wheelDelta = 0; // turned since the last whole notch, in eighths of a degree
+    bool m_held = false; // pressed and the pointer still over that arrow
+    QTimer m_repeat;
 };
 
 } // namespace tavrel

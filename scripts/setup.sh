@@ -1,7 +1,6 @@
 # Installs the Debian packages the build needs when they are missing, then
-# configures and builds. Sourced by run.sh and test.sh with the extra packages
-# each needs in EXTRA_PACKAGES, and the targets to build in BUILD_TARGETS
-# (everything when unset); safe to run again and again.
+# configures the default build. Sourced by run.sh and test.sh with the extra
+# packages each needs in EXTRA_PACKAGES; safe to run again and again.
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -27,5 +26,4 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-cmake --preset default
-cmake --build --preset default ${BUILD_TARGETS:+--target $BUILD_TARGETS}
+cmake --preset default >/dev/null

@@ -4,19 +4,22 @@
 // to a screen of another DPI.
 //
 // Both windows are dialogs of Tavrel's own window class, so that the dialog
-// manager gives them a dialog's keyboard: Tab in the focus order, Enter on
-// the focused or default button, Esc. The one window procedure dispatches
-// the rest to small handlers of each window.
+// manager gives them a dialog's keyboard: Tab in the focus order, the arrow
+// keys in the option group. Enter and Esc are the window's own: in a window
+// with a default button, Enter presses the focused command button or else
+// the default one, and Esc the default one; in a window without, neither
+// presses anything. The one window procedure dispatches the rest to small
+// handlers of each window.
 #pragma once
 
 #include "common/design.h"
+#include "common/placement.h"
+#include "win32/accessibility.h"
+#include "win32/look.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include <map>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace tavrel {
@@ -29,57 +32,60 @@ public:
 
     HWND Handle() const { return m_window; }
 
+    // Enter and Esc for the window of Tavrel's that the message is for; true
+    // when the message was such a key and is handled.
+    static bool TranslateKey(const MSG &message);
+
 protected:
     // Creates the window, hidden, with its controls. The program ends when
     // the last of its windows is destroyed.
     DesignedWindow(const WindowDesign &design, DWORD style, DWORD exStyle);
-    // Lays the window out at its DPI and centres it on the screen; the last
-    // step of a window's construction, as it calls OnLayout.
-    void Place();
     // Destroys a window still open without running its handlers.
     virtual ~DesignedWindow();
 
     HWND Control(int index) const { return m_controls[std::size_t(index)]; }
+    int IndexOf(HWND control) const;
     void SetForeColour(int index, ColourValue colour);
-    // The picture a picture box shows, stretched to its size; owned by the caller.
-    void SetPicture(int index, HBITMAP picture);
     // Destroys the window once the message being handled is done.
     void DestroyLater();
-    // What screen readers say of a control: a name, a description, and for a
-    // control that stands for another kind (0: its own) the role and a value.
-    void Describe(int index, const std::wstring &name, const std::wstring &description,
-                  long role = 0);
-    void DescribeValue(int index, const std::wstring &value);
+    // Centred on the work area of its screen.
+    void Centre();
+    ScreenRect Frame() const;
+    ScreenRect WorkArea() const;
 
-    // A notification of a control; the default button stands for IDOK and IDCANCEL.
+    // A notification of a control, a click of a command button included.
     virtual void OnCommand(int /*index*/, int /*code*/) {}
-    // An arrow of a spinner, a key on it or a notch of the wheel over it.
+    // An arrow of a spinner, or a key on it.
     virtual void OnVScroll(int /*index*/, int /*code*/) {}
+    // The wheel over a spinner, in the desktop's units (120 a notch).
+    virtual void OnWheel(int /*index*/, int /*units*/) {}
     // The frame's close button or Alt+F4.
     virtual void OnClose() = 0;
+    // After the controls have been placed at dpi, at construction and at a
+    // change of DPI.
     virtual void OnLayout(UINT /*dpi*/) {}
     // The window is gone; nothing of it may be used any more.
     virtual void OnDestroyed() {}
 
+    ScreenReaderNotes m_screenReaders;
+
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR index, DWORD_PTR self);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void CreateControls();
     void Layout(UINT dpi);
-    int IndexOf(HWND control) const;
-    HFONT Font(const FontDesign &font, UINT dpi);
-    HBRUSH Brush(ColourValue colour);
+    void OnKey(WPARAM key);
     LRESULT OnCtlColor(HDC dc, HWND control, ColourValue background);
-    void OnMouseWheel(int delta, POINT screen);
+    ColourValue BackColour(std::size_t index, ColourValue platform) const;
 
     const WindowDesign &m_design;
     HWND m_window = nullptr;
-    HWND m_toolTips = nullptr;
-    std::vector<HWND> m_controls;                      // in design order
-    std::vector<ColourValue> m_foreColours;            // as the procedures last set them
-    std::vector<std::pair<FontDesign, HFONT>> m_fonts; // at the current DPI
-    std::map<ColourValue, HBRUSH> m_brushes;
-    int m_wheelDelta = 0; // turned since the last whole notch
+    std::vector<HWND> m_controls;           // in design order
+    std::vector<ColourValue> m_foreColours; // as the procedures last set them
+    FontCache m_fonts;
+    BrushCache m_brushes;
+    bool m_toolTips = false; // made yet
 };
 
 } // namespace tavrel

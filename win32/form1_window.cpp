@@ -1,11 +1,10 @@
 #include "win32/form1_window.h"
 
 #include "common/application.h"
+#include "win32/spinner.h"
 #include "win32/text.h"
 
 #include <oleacc.h>
-
-#include <algorithm>
 
 namespace tavrel {
 
@@ -13,16 +12,17 @@ Form1Window::Form1Window(frmAbout &about)
     : DesignedWindow(kForm1Design, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0),
       m_procedures(*this, about)
 {
-    Place();
+    Centre();
     // Screen readers hear each field as its caption and unit, and its spinner
     // as a spin box whose value is the box's text, not the bar's own value.
     for (const SpinnerPair &pair : kSpinnerPairs) {
-        const std::wstring name = Utf16(DesignOf(pair.caption).caption) + L", " + Utf16(pair.unit);
+        const std::wstring name = Utf16(AccessibleName(pair));
         const std::wstring description = Utf16(DesignOf(pair.caption).toolTip);
-        Describe(int(pair.box), name, description);
-        Describe(int(pair.spinner), name, description, ROLE_SYSTEM_SPINBUTTON);
+        m_screenReaders.Describe(Control(pair.box), name, description);
+        m_screenReaders.Describe(Control(pair.spinner), name, description, ROLE_SYSTEM_SPINBUTTON);
     }
-    Describe(int(Form1Control::Text6), Utf16(DesignOf(Form1Control::Label13).caption), L"");
+    m_screenReaders.Describe(Control(Form1Control::Text6),
+                             Utf16(DesignOf(Form1Control::Label13).caption), L"");
     m_procedures.Load();
 }
 
@@ -53,38 +53,11 @@ void Form1Window::OnCommand(int index, int code)
 
 void Form1Window::OnVScroll(int index, int code)
 {
-    // A scroll bar moves only when told to: by SmallChange for an arrow, by
-    // LargeChange (1) for a page key, to an end for Home and End.
-    const SpinnerDesign &range = DesignOf(Form1Control(index)).spinner;
-    const HWND bar = DesignedWindow::Control(index);
-    const int value = GetScrollPos(bar, SB_CTL);
-    int next = value;
-    switch (code) {
-    case SB_LINEUP:
-        next -= range.smallChange;
-        break;
-    case SB_LINEDOWN:
-        next += range.smallChange;
-        break;
-    case SB_PAGEUP:
-        next -= 1;
-        break;
-    case SB_PAGEDOWN:
-        next += 1;
-        break;
-    case SB_TOP:
-        next = range.min;
-        break;
-    case SB_BOTTOM:
-        next = range.max;
-        break;
-    }
-    next = std::clamp(next, range.min, range.max);
-    if (next != value) {
-        SetScrollPos(bar, SB_CTL, next, TRUE);
-        m_procedures.Change(Form1Control(index));
-    }
+    if (const std::optional<SpinAction> action = SpinActionOf(code))
+        m_procedures.Spin(Form1Control(index), *action);
 }
+
+void Form1Window::OnWheel(int index, int units) { m_procedures.Wheel(Form1Control(index), units); }
 
 void Form1Window::OnClose() { DestroyWindow(Handle()); }
 
@@ -95,12 +68,17 @@ void Form1Window::SetText(Form1Control box, const std::string &text)
     SetWindowTextW(Control(box), Utf16(text).c_str());
     for (const SpinnerPair &pair : kSpinnerPairs)
         if (pair.box == box)
-            DescribeValue(int(pair.spinner), Utf16(text));
+            m_screenReaders.DescribeValue(Control(pair.spinner), Utf16(text));
 }
 
 std::int16_t Form1Window::Value(Form1Control spinner) const
 {
     return std::int16_t(GetScrollPos(Control(spinner), SB_CTL));
+}
+
+void Form1Window::SetValue(Form1Control spinner, std::int16_t value)
+{
+    SetScrollPos(Control(spinner), SB_CTL, value, TRUE);
 }
 
 void Form1Window::SetVisible(Form1Control spinner, bool visible)

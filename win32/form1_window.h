@@ -1,6 +1,7 @@
 // The main window on the Windows desktop: the controls of kForm1Design as
-// the standard controls behind Form1Controls. Every change of a box or
-// spinner and every click of a command button goes to Form1's procedures.
+// the standard controls behind Form1Controls. Every change of a box, every
+// move of a spinner and every click of a command button goes to Form1's
+// procedures, which decide.
 #pragma once
 
 #include "main_window/form1.h"
@@ -16,16 +17,20 @@ public:
     std::string Text(Form1Control box) const override;
     void SetText(Form1Control box, const std::string &text) override;
     std::int16_t Value(Form1Control spinner) const override;
+    void SetValue(Form1Control spinner, std::int16_t value) override;
     void SetVisible(Form1Control spinner, bool visible) override;
     void SetForeColour(Form1Control control, ColourValue colour) override;
     bool Selected(Form1Control option) const override;
     void ShowMessage(const std::string &text) override;
     void End() override;
+    ScreenRect Frame() const override { return DesignedWindow::Frame(); }
+    ScreenRect WorkArea() const override { return DesignedWindow::WorkArea(); }
 
 private:
     HWND Control(Form1Control control) const { return DesignedWindow::Control(int(control)); }
     void OnCommand(int index, int code) override;
     void OnVScroll(int index, int code) override;
+    void OnWheel(int index, int units) override;
     void OnClose() override;
 
     Form1 m_procedures;

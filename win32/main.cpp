@@ -1,12 +1,11 @@
 // Tavrel on the Windows desktop: starts into its main window; there is no
 // command line and nothing is read or saved. One message loop serves both
 // windows, each with a dialog's keyboard.
-#include "win32/about_window.h"
+#include "win32/about_dialog.h"
+#include "win32/desktop_platform.h"
 #include "win32/form1_window.h"
-#include "win32/launcher_platform.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
 {
@@ -14,15 +13,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // for the screen readers' annotations
 
-    tavrel::WindowsLauncherPlatform launcher;
-    tavrel::frmAbout about(tavrel::AboutWindow::Load, launcher);
+    tavrel::DesktopPlatform launcher;
+    tavrel::frmAbout about(tavrel::AboutDialog::Load, launcher);
     tavrel::Form1Window window(about);
     ShowWindow(window.Handle(), show);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (tavrel::DesignedWindow::TranslateKey(message))
+            continue;
         const HWND root = GetAncestor(message.hwnd, GA_ROOT);
         if (root && IsDialogMessageW(root, &message))
             continue;

@@ -4,13 +4,23 @@
 
 #include "about/launcher.h"
 
-#include <QStringList>
-
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace tavrel::testing {
+
+// Entries as one line: "open MSINFO 20019, start C:\tool.exe".
+inline std::string Join(const std::vector<std::string> &entries, const char *separator = ", ")
+{
+    std::string line;
+    for (const std::string &entry : entries)
+        line += (line.empty() ? "" : separator) + entry;
+    return line;
+}
 
 class FakePlatform : public LauncherPlatform, public Registry
 {
@@ -21,18 +31,18 @@ public:
         std::string bytes;
     };
     std::map<std::string, std::map<std::string, Value>> keys; // path -> name -> value
-    QStringList files;                                        // plain files that exist and start
+    std::vector<std::string> files;                           // plain files that exist and start
     std::uint32_t claimedSize = 0; // when set, the size every read claims
-    QStringList log;
+    std::vector<std::string> log;
     int openKeys = 0; // opened and not yet closed
 
     Registry &registry() override { return *this; }
     long OpenKey(std::int32_t root, const std::string &subKey, std::uint32_t options,
                  std::uint32_t access, RegistryKey &key) override
     {
-        log << QString("open %1 %2")
-                   .arg(subKey.substr(subKey.rfind('\\') + 1).c_str())
-                   .arg(access, 0, 16);
+        char mask[16];
+        std::snprintf(mask, sizeof mask, " %x", access);
+        log.push_back("open " + subKey.substr(subKey.rfind('\\') + 1) + mask);
         const auto it = keys.find(subKey);
         if (root != kHkeyLocalMachine || options != 0 || it == keys.end())
             return kErrorFileNotFound;
@@ -55,16 +65,22 @@ public:
     long CloseKey(RegistryKey) override { return --openKeys, kErrorSuccess; }
     bool FileExists(const std::string &path) override
     {
-        log << "test " + QString::fromStdString(path);
-        return files.contains(QString::fromStdString(path));
+        log.push_back("test " + path);
+        return Has(path);
     }
     void StartProgram(const std::string &path) override
     {
-        if (!files.contains(QString::fromStdString(path)))
+        if (!Has(path))
             throw std::runtime_error("File not found");
-        log << "start " + QString::fromStdString(path);
+        log.push_back("start " + path);
     }
-    void ShowMessage(const std::string &text) override { log << QString::fromStdString(text); }
+    void ShowMessage(const std::string &text) override { log.push_back(text); }
+
+private:
+    bool Has(const std::string &path) const
+    {
+        return std::find(files.begin(), files.end(), path) != files.end();
+    }
 };
 
 } // namespace tavrel::testing

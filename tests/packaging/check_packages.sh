@@ -2,7 +2,7 @@
 # A staged install holds exactly the expected files, with a desktop entry and
 # AppStream data the desktop's validators accept and icons of their sizes; the
 # .deb holds the same files, depends on the Qt runtime, and is the same bytes
-# when built twice (SOURCE_DATE_EPOCH). usage: check_packages.sh <build dir>
+# when built twice (SOURCE_DATE_EPOCH). usage: check_packages.sh <build dir> <version>
 set -euo pipefail
 build=$(realpath "$1")
 expected=$(dirname "${BASH_SOURCE[0]}")/installed-files.txt
@@ -19,7 +19,7 @@ done
 
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-1765000000}
 for run in 1 2; do (cd "$build" && cpack -G DEB -B "$out/$run" >/dev/null); done
-deb=$(ls "$out"/1/tavrel_1.00_*.deb)
+deb=$(ls "$out"/1/tavrel_"$2"_*.deb)
 cmp "$deb" "$out/2/$(basename "$deb")"
 diff -u "$expected" <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\.||' | sort)
 dpkg-deb -f "$deb" Depends | grep -E 'libqt6widgets6.*qt6-qpa-plugins|qt6-qpa-plugins.*libqt6widgets6'

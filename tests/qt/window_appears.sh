@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Starts the real program in a fresh X server and waits for its main window.
-# usage: window_appears.sh /path/to/tavrel
+# usage: window_appears.sh /path/to/tavrel "<window title>"
 set -euo pipefail
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 # Inside the X server: start the program, poll the window tree for its caption.
 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
 "$1" & pid=$!
 for _ in $(seq 100); do
-    xwininfo -root -tree | grep -q "\"Tavrel V1.0\"" && { echo "the window is shown"; kill $pid; exit 0; }
+    xwininfo -root -tree | grep -qF "\"$2\"" && { echo "the window is shown"; kill $pid; exit 0; }
     kill -0 $pid 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
     sleep 0.1
 done
-echo "no window \"Tavrel V1.0\" within 10 s" >&2; kill $pid; exit 1' _ "$1"
+echo "no window \"$2\" within 10 s" >&2; kill $pid; exit 1' _ "$1" "$2"

@@ -3,9 +3,10 @@
 // <exe> <dpi>" drives the real Tavrel.exe with mouse, keys and messages and
 // reads its windows back. Started as probe.exe or Program.exe, this program
 // only records which copy ran, for the test of a path with blanks.
+#include "about/frm_about.h"
 #include "common/twips.h"
 #include "main_window/form1_controls.h"
-#include "win32/launcher_platform.h"
+#include "win32/desktop_platform.h"
 
 #include <fstream>
 #include <iostream>
@@ -54,11 +55,11 @@ void RegistryLayer()
             read = read.empty() ? "missing" : "not emptied";
         Check(read == lookup.read, lookup.value + ": " + read.substr(0, 40));
     }
-    Check(WindowsFileExists(kFolder + "\\probe.exe") && !WindowsFileExists(kFolder) &&
-              !WindowsFileExists(kFolder + "\\hidden.exe"),
+    DesktopPlatform platform; // its message box would hold the test till its timeout
+    Check(platform.FileExists(kFolder + "\\probe.exe") && !platform.FileExists(kFolder) &&
+              !platform.FileExists(kFolder + "\\hidden.exe"),
           "only plain files exist: not a folder or a hidden file");
     // A start split at the first blank of the path would run C:\Program.exe instead.
-    WindowsLauncherPlatform platform; // its message box would hold the test till its timeout
     StartSysInfo(platform);
     std::string started;
     WaitFor([&] { return std::getline(std::ifstream("C:\\started.txt"), started).good(); });
@@ -82,20 +83,28 @@ std::wstring Boxes() // the input boxes' texts | Text6's
     return texts + L"|" + Text(Control(Text6));
 }
 
+void Key(WORD key)
+{
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 // A click at a fraction of a control's height, then a key if one is given.
 void Input(HWND window, double y, WORD key = 0)
 {
     RECT r;
     GetWindowRect(window, &r);
     SetCursorPos((r.left + r.right) / 2, r.top + int((r.bottom - r.top) * y));
-    INPUT inputs[4] = {};
+    INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    inputs[2].type = inputs[3].type = INPUT_KEYBOARD;
-    inputs[2].ki.wVk = inputs[3].ki.wVk = key;
-    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(key ? 4 : 2, inputs, sizeof(INPUT));
+    SendInput(2, inputs, sizeof(INPUT));
+    if (key)
+        Key(key);
 }
 
 // Screen pixels of a control in a colour, or dark ones when colour is CLR_INVALID.
@@ -148,6 +157,12 @@ void Windows(const wchar_t *exe, UINT dpi)
     Check(client.right == TwipsToPixels(6000, dpi) && client.bottom == TwipsToPixels(2880, dpi),
           "client area at " + std::to_string(dpi) + " DPI");
 
+    Input(Control(Text7), 0.5);
+    SendMessageW(Control(Text7), EM_SETSEL, 0, -1);
+    Check(!WaitFor([] { return Ink(Text7, GetSysColor(COLOR_HIGHLIGHT)) > 0; }, 1),
+          "greyed box focused and selected: its value still hidden");
+    Input(Control(Text1), 0.5); // back where the focus starts, before the arrows are held
+    Sleep(300);
     Input(Control(VScroll5), 0.25); // the upper arrow
     Check(WaitFor([] { return Text(Control(Text1)) == L"30100"; }), "upper arrow");
     Input(Control(VScroll5), 0.75);
@@ -194,11 +209,35 @@ void Windows(const wchar_t *exe, UINT dpi)
     Check(Boxes() == before.substr(0, before.find(L'|') + 1) + hostile, "hostile text");
     SendMessageW(Control(Command1), BM_CLICK, 0, 0);
     Check(Boxes() == before, "Text6 rewritten by Calculate");
+    // Tab from Text6 to "Calculate", then Enter: no button of the main window is pressed.
+    Input(Control(Text6), 0.5, '9');
+    WaitFor([&] { return Text(Control(Text6)) != before.substr(before.find(L'|') + 1); });
+    const std::wstring typed = Text(Control(Text6));
+    Key(VK_TAB);
+    Key(VK_RETURN);
+    Sleep(500);
+    Check(Text(Control(Text6)) == typed, "Enter presses nothing in the main window");
 
     // About twice: one dialog, closed by Esc; Exit ends both windows.
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
     Check(Dialogs() == 1, "About twice: one dialog");
+    // Beside the main window where the screen has room (at 96 DPI), and
+    // never over its buttons.
+    const HWND about = FindWindowW(L"TavrelWindow", L"About Tavrel V1.0");
+    const auto covers = [about](HWND window) {
+        RECT a, b, overlap;
+        GetWindowRect(about, &a);
+        GetWindowRect(window, &b);
+        return IntersectRect(&overlap, &a, &b) != FALSE;
+    };
+    Check(!covers(Control(Command2)) && !covers(Control(Command3)) && (dpi > 96 || !covers(g_form)),
+          "About box beside the main window");
+    // Clicked, "System Info..." has the focus: Enter presses it again (it starts
+    // the probe the registry names), and the dialog stays.
+    Input(GetDlgItem(about, 100 + int(AboutControl::cmdSysInfo)), 0.5, VK_RETURN);
+    Sleep(500);
+    Check(Dialogs() == 1, "Enter presses the focused System Info, not OK");
     PostMessageW(FindWindowW(L"TavrelWindow", L"About Tavrel V1.0"), WM_KEYDOWN, VK_ESCAPE, 0);
     Check(WaitFor([] { return Dialogs() == 0; }), "Esc closes it");
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);

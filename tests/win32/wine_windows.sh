@@ -2,11 +2,12 @@
 # Under wine, in a throwaway prefix inside an X server: the registry layer
 # against values written here; Tavrel.exe's imports and version strings, its
 # windows at 96 DPI (as unpacked from the zip) and at 192 DPI; then the
-# installer installs it and removes it again. usage: wine_windows.sh <mingw build>
+# installer installs it and removes it again.
+# usage: wine_windows.sh <mingw build> <version, as 1.00> <title>
 set -euo pipefail
 unset WAYLAND_DISPLAY
 [ -n "${TAVREL_XVFB:-}" ] || exec env TAVREL_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-build=$(realpath "$1")
+build=$(realpath "$1") version=$2 title=$3
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 export WINEPREFIX; WINEPREFIX=$(mktemp -d /tmp/tavrel-wine.XXXXXX)
@@ -30,14 +31,14 @@ done
 "$wine" 'C:\test.exe' registry
 
 imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
-[ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll ole32.dll" ] || fail "imports: $imports"
+[ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
 versions=$(strings -el "$build/win32/Tavrel.exe" |
     grep -A1 -xE 'StringFileInfo|ProductName|InternalName|OriginalFilename|FileVersion|ProductVersion' | xargs)
-[ "$versions" = "StringFileInfo 040904B0 ProductName Tavrel V1.0 InternalName Tavrel OriginalFilename Tavrel.exe FileVersion 1.00 ProductVersion 1.00" ] ||
+[ "$versions" = "StringFileInfo 040904B0 ProductName $title InternalName Tavrel OriginalFilename Tavrel.exe FileVersion $version ProductVersion $version" ] ||
     fail "version strings: $versions"
 echo "PASS imports and version strings"
 
-(cd "$c/unpacked" && unzip -q "$build/Tavrel-1.00-win64.zip")
+(cd "$c/unpacked" && unzip -q "$build/Tavrel-$version-win64.zip")
 cp "$build/win32/Tavrel.exe" "$c/Tavrel.exe"
 "$wine" 'C:\test.exe' window 'C:\unpacked\Tavrel.exe' 96
 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f
@@ -46,13 +47,13 @@ reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f
 
 # Installed per machine, with a shortcut and the Apps entry; uninstalled, nothing of it is left.
 before=$(cd "$c" && find . -path ./users -prune -o -print | sort)
-"$wine" "$build/Tavrel-1.00-setup.exe" /S
+"$wine" "$build/Tavrel-$version-setup.exe" /S
 "$wineserver" -w
 app='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel'
 for file in "Program Files/Tavrel/"{Tavrel,Uninstall}.exe "ProgramData/Microsoft/Windows/Start Menu/Programs/Tavrel/Tavrel.lnk"; do
     [ -f "$c/$file" ] || fail "not installed: $file"; done
 entry=$("$wine" reg query "$app" | tr -d '\r' | awk '/Display|Publisher/ {$2=""; print}' | sort | tr -s ' \n' '  ')
-[ "$entry" = "DisplayIcon C:\\Program Files\\Tavrel\\Tavrel.exe DisplayName Tavrel DisplayVersion 1.00 Publisher The Tavrel developers " ] ||
+[ "$entry" = "DisplayIcon C:\\Program Files\\Tavrel\\Tavrel.exe DisplayName Tavrel DisplayVersion $version Publisher The Tavrel developers " ] ||
     fail "Apps entry: $entry"
 "$wine" 'C:\Program Files\Tavrel\Uninstall.exe' /S # it runs on from a copy of itself
 for _ in $(seq 100); do [ -e "$c/Program Files/Tavrel" ] || break; sleep 0.2; done

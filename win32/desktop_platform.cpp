@@ -1,9 +1,9 @@
-#include "about/windows_system.h"
+#include "win32/desktop_platform.h"
+
+#include "common/application.h"
+#include "win32/text.h"
 
 #include <stdexcept>
-
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
 
 namespace tavrel {
 
@@ -39,7 +39,7 @@ long WindowsRegistry::QueryValue(RegistryKey key, const std::string &valueName, 
 
 long WindowsRegistry::CloseKey(RegistryKey key) { return RegCloseKey(ToHkey(key)); }
 
-bool WindowsFileExists(const std::string &path)
+bool DesktopPlatform::FileExists(const std::string &path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     constexpr DWORD kNotPlain =
@@ -47,7 +47,7 @@ bool WindowsFileExists(const std::string &path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotPlain) == 0;
 }
 
-void WindowsStartProgram(const std::string &path)
+void DesktopPlatform::StartProgram(const std::string &path)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -62,6 +62,11 @@ void WindowsStartProgram(const std::string &path)
         throw std::runtime_error("cannot start " + path);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+void DesktopPlatform::ShowMessage(const std::string &text)
+{
+    MessageBoxW(GetActiveWindow(), Utf16(text).c_str(), Utf16(kApplicationTitle).c_str(), MB_OK);
 }
 
 } // namespace tavrel

@@ -1,58 +1,65 @@
-#include "win32/about_window.h"
+#include "win32/about_dialog.h"
 
 #include "resources/windows/resource.h"
+#include "win32/picture_box.h"
 #include "win32/text.h"
 
 namespace tavrel {
 
-AboutControls &AboutWindow::Load(frmAbout &procedures) { return *new AboutWindow(procedures); }
+AboutControls &AboutDialog::Load(frmAbout &procedures) { return *new AboutDialog(procedures); }
 
-AboutWindow::AboutWindow(frmAbout &procedures)
+AboutDialog::AboutDialog(frmAbout &procedures)
     : DesignedWindow(kAboutDesign, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
                      WS_EX_DLGMODALFRAME),
       m_procedures(procedures)
 {
-    Place();
+    OnLayout(GetDpiForWindow(Handle())); // the picture for this DPI
 }
 
-AboutWindow::~AboutWindow() { DeleteObject(m_picture); }
+AboutDialog::~AboutDialog() { DeleteObject(m_picture); }
 
-void AboutWindow::SetCaption(const std::string &caption)
+void AboutDialog::SetCaption(const std::string &caption)
 {
     SetWindowTextW(Handle(), Utf16(caption).c_str());
 }
 
-void AboutWindow::Show()
+void AboutDialog::Move(ScreenPoint topLeft)
+{
+    SetWindowPos(Handle(), nullptr, topLeft.x, topLeft.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AboutDialog::Show()
 {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
 }
 
-void AboutWindow::Unload()
+void AboutDialog::Unload()
 {
     ShowWindow(Handle(), SW_HIDE);
     DestroyLater();
 }
 
-void AboutWindow::OnCommand(int index, int code)
+void AboutDialog::OnCommand(int index, int code)
 {
     if (code == BN_CLICKED && DesignOf(AboutControl(index)).kind == ControlKind::CommandButton)
         m_procedures.Click(AboutControl(index));
 }
 
-void AboutWindow::OnClose() { m_procedures.Unload(); }
+void AboutDialog::OnClose() { m_procedures.Unload(); }
 
-void AboutWindow::OnLayout(UINT dpi)
+void AboutDialog::OnLayout(UINT dpi)
 {
     // The double-size picture from 1.5 times the standard DPI on.
     const int id = dpi * 2 >= USER_DEFAULT_SCREEN_DPI * 3 ? IDB_AIRLINER_2X : IDB_AIRLINER;
     const HBITMAP previous = m_picture;
     m_picture = HBITMAP(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0,
                                    0, LR_CREATEDIBSECTION));
-    SetPicture(int(AboutControl::picIcon), m_picture);
+    SetPicture(Control(int(AboutControl::picIcon)), m_picture);
     DeleteObject(previous);
 }
 
-void AboutWindow::OnDestroyed() { delete this; }
+void AboutDialog::OnDestroyed() { delete this; }
 
 } // namespace tavrel

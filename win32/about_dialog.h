@@ -8,19 +8,21 @@
 
 namespace tavrel {
 
-class AboutWindow : public DesignedWindow, public AboutControls
+class AboutDialog : public DesignedWindow, public AboutControls
 {
 public:
     // frmAbout's loader: a new dialog, which deletes itself once unloaded.
     static AboutControls &Load(frmAbout &procedures);
 
     void SetCaption(const std::string &caption) override;
+    ScreenRect Frame() const override { return DesignedWindow::Frame(); }
+    void Move(ScreenPoint topLeft) override;
     void Show() override;
     void Unload() override;
 
 private:
-    explicit AboutWindow(frmAbout &procedures);
-    ~AboutWindow() override;
+    explicit AboutDialog(frmAbout &procedures);
+    ~AboutDialog() override;
 
     void OnCommand(int index, int code) override;
     void OnClose() override;

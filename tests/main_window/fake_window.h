@@ -1,0 +1,188 @@
+// The main window as plain values behind Form1Controls, and an About box
+// behind AboutControls, for driving the procedures without a toolkit. Each
+// spinner read and box write is logged: every box or spinner change
+// procedure reads its spinner once, so the log shows the procedures that ran.
+#pragma once
+
+#include "../about/fake_platform.h"
+#include "about/frm_about.h"
+#include "main_window/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+namespace tavrel::testing {
+
+// What the toolkit reports when a procedure writes a box's text.
+enum class Reports { Nothing, Differences, EveryWrite };
+
+// Logs its life into the main window's events: "load caption=... at 516,100 show".
+struct FakeDialog : AboutControls
+{
+    explicit FakeDialog(std::vector<std::string> &log) : events(log) {}
+    void SetCaption(const std::string &caption) override { events.push_back("caption=" + caption); }
+    ScreenRect Frame() const override { return {0, 0, 392, 200}; }
+    void Move(ScreenPoint at) override { events.push_back("at " + Text(at.x) + "," + Text(at.y)); }
+    void Show() override { events.push_back("show"); }
+    void Unload() override { events.push_back("unload"); }
+    static std::string Text(int n) { return std::to_string(n); }
+
+    std::vector<std::string> &events;
+};
+
+class FakeWindow : public Form1Controls
+{
+public:
+    struct Control
+    {
+        std::string text;
+        std::int16_t value;
+        ColourValue colour;
+        bool visible;
+    };
+
+    explicit FakeWindow(Reports reports = Reports::Differences, bool load = true)
+        : m_reports(reports), about(
+                                  [this](frmAbout &) -> AboutControls & {
+                                      events.push_back("load");
+                                      return *dialogs.emplace_back(new FakeDialog(events));
+                                  },
+                                  platform),
+          form(*this, about)
+    {
+        for (int i = 0; i < kForm1ControlCount; ++i) {
+            const ControlDesign &d = DesignOf(Form1Control(i));
+            m_controls[i] = {"", std::int16_t(d.spinner.value), d.foreColour, d.visible};
+        }
+        if (load)
+            form.Load();
+        log.clear();
+    }
+
+    std::string Text(Form1Control box) const override { return At(box).text; }
+    void SetText(Form1Control box, const std::string &text) override
+    {
+        const bool differs = std::exchange(At(box).text, text) != text;
+        log.push_back(std::string(DesignOf(box).name) + "=" + text);
+        if (m_reports == Reports::EveryWrite || (m_reports == Reports::Differences && differs))
+            Report(box);
+    }
+    std::int16_t Value(Form1Control spinner) const override
+    {
+        log.push_back(std::string(DesignOf(spinner).name) + "?");
+        return At(spinner).value;
+    }
+    void SetValue(Form1Control spinner, std::int16_t value) override { At(spinner).value = value; }
+    void SetVisible(Form1Control spinner, bool shown) override { At(spinner).visible = shown; }
+    void SetForeColour(Form1Control control, ColourValue colour) override
+    {
+        At(control).colour = colour;
+    }
+    bool Selected(Form1Control option) const override { return option == selected; }
+    void ShowMessage(const std::string &text) override { events.push_back(text); }
+    void End() override { events.push_back("end"); }
+    ScreenRect Frame() const override { return frame; }
+    ScreenRect WorkArea() const override { return {0, 0, 1024, 768}; }
+
+    Control &operator[](const std::string &name) const { return At(ByName(name)); }
+
+    // The user's actions, separated by blanks:
+    //   VScroll5:up / :down / :pgup / :pgdn / :home / :end   an arrow or a key on a spinner
+    //   VScroll5:wheel=-60    the wheel over a spinner, in the desktop's units
+    //   VScroll5=13500        the spinner moved there (by a page key from its neighbour)
+    //   Text2=12              an edit of a box, which every toolkit reports
+    //   Text3:=0 VScroll3:=-5 a text or value set with no report, as no user could
+    //   TAS                   the option; Calculate Exit About OK SysInfo: the buttons
+    void Do(const std::string &actions)
+    {
+        std::istringstream words(actions);
+        for (std::string action; words >> action;) {
+            static const std::map<std::string, Form1Control> kButtons = {
+                {"Calculate", Form1Control::Command1},
+                {"Exit", Form1Control::Command2},
+                {"About", Form1Control::Command3}};
+            if (action == "TAS")
+                selected = Form1Control::Option2;
+            else if (kButtons.contains(action))
+                form.Click(kButtons.at(action));
+            else if (action == "OK" || action == "SysInfo")
+                about.Click(action == "OK" ? AboutControl::cmdOK : AboutControl::cmdSysInfo);
+            else
+                Act(action);
+        }
+    }
+    std::string Texts(const std::string &boxes) const
+    {
+        std::istringstream names(boxes);
+        std::vector<std::string> texts;
+        for (std::string name; names >> name;)
+            texts.push_back((*this)[name].text);
+        return Join(texts, " ");
+    }
+
+    Form1Control selected = Form1Control::Option1;
+    ScreenRect frame{100, 100, 508, 322}; // the main window with its frame
+    mutable std::vector<std::string> log;
+    std::vector<std::string> events; // messages, the end, the About box's life
+
+private:
+    static Form1Control ByName(const std::string &name)
+    {
+        for (int i = 0; i < kForm1ControlCount; ++i)
+            if (name == DesignOf(Form1Control(i)).name)
+                return Form1Control(i);
+        throw std::invalid_argument("no control " + name);
+    }
+    Control &At(Form1Control control) const { return m_controls[int(control)]; }
+    void Act(const std::string &action)
+    {
+        static const std::map<std::string, SpinAction> kActions = {
+            {"up", SpinAction::LineUp},   {"down", SpinAction::LineDown},
+            {"pgup", SpinAction::PageUp}, {"pgdn", SpinAction::PageDown},
+            {"home", SpinAction::Top},    {"end", SpinAction::Bottom}};
+        const std::size_t colon = action.find(':'), equals = action.find('=');
+        const Form1Control control = ByName(action.substr(0, std::min(colon, equals)));
+        const std::string argument = equals == std::string::npos ? "" : action.substr(equals + 1);
+        const bool spinner = DesignOf(control).kind == ControlKind::Spinner;
+        if (colon != std::string::npos && kActions.contains(action.substr(colon + 1))) {
+            form.Spin(control, kActions.at(action.substr(colon + 1)));
+        } else if (action.find(":wheel=") != std::string::npos) {
+            form.Wheel(control, std::stoi(argument));
+        } else if (colon != std::string::npos) { // set with no report
+            spinner ? void(At(control).value = std::int16_t(std::stoi(argument)))
+                    : void(At(control).text = argument);
+        } else if (spinner) {
+            const int to = std::stoi(argument);
+            const bool fromAbove = to < DesignOf(control).spinner.max;
+            At(control).value = std::int16_t(to + (fromAbove ? 1 : -1));
+            form.Spin(control, fromAbove ? SpinAction::PageUp : SpinAction::PageDown);
+        } else {
+            At(control).text = argument;
+            Report(control);
+        }
+    }
+    void Report(Form1Control control)
+    {
+        if (m_depth >= 3) { // a chain that never ends: stop it here
+            ADD_FAILURE() << "change procedures nested " << m_depth + 1 << " deep";
+            return;
+        }
+        ++m_depth;
+        form.Change(control);
+        --m_depth;
+    }
+
+    mutable Control m_controls[kForm1ControlCount];
+    Reports m_reports;
+    int m_depth = 0;
+
+public:
+    FakePlatform platform; // no tool registered
+    std::vector<std::unique_ptr<FakeDialog>> dialogs;
+    frmAbout about;
+    Form1 form;
+};
+
+} // namespace tavrel::testing
