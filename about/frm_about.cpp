@@ -12,7 +12,11 @@ namespace {
 using enum ControlKind;
 
 constexpr ControlDesign kControls[] = {
-    {.name = "picIcon", .kind = PictureBox, .rect = {120, 120, 1680, 1545}, .tabIndex = 1},
+    {.name = "picIcon",
+     .kind = PictureBox,
+     .rect = {120, 120, 1680, 1545},
+     .tabIndex = 1,
+     .accessibleName = "Tavrel"},
     {.name = "cmdOK",
      .kind = CommandButton,
      .rect = {4245, 1785, 1260, 345},

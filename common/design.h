@@ -46,12 +46,20 @@ struct ControlDesign
     ColourValue foreColour = kDefaultColour;
     ColourValue backColour = kDefaultColour;
     const char *toolTip = "";
+    const char *accessibleName = ""; // what screen readers call a control with no caption
     SpinnerDesign spinner = {};
     bool visible = true;
     bool selected = false;  // option button
     bool wordWrap = false;  // label: wraps at word boundaries inside its box
     bool isDefault = false; // command button: the default and the cancel button
 };
+
+// Reading order, as a screen reader goes through the controls that take no
+// focus: top to bottom, then left to right.
+inline bool ReadsBefore(const ControlDesign &a, const ControlDesign &b)
+{
+    return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
+}
 
 struct WindowDesign
 {

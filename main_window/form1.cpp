@@ -48,9 +48,11 @@ template <typename Procedure> void Form1::RunProcedure(Procedure &&procedure)
 void Form1::Load()
 {
     // The wind look is not applied: the design starts in the no-wind look.
+    // Screen readers, which do not see it, are told which rows it greys.
     RunProcedure([this] {
         for (const SpinnerPair &pair : kSpinnerPairs)
             WriteBox(pair);
+        DescribeRows(IsWind(m_controls.Value(Form1Control::VScroll8)));
     });
 }
 
@@ -133,10 +135,8 @@ void Form1::WriteText(Form1Control box, const std::string &text)
 
 void Form1::ApplyWindState()
 {
-    // Read once: nothing between the writes changes the wind speed. At its
-    // Max the spinner stands for a wind speed of 0.
-    const bool wind =
-        m_controls.Value(Form1Control::VScroll8) < DesignOf(Form1Control::VScroll8).spinner.max;
+    // Read once: nothing between the writes changes the wind speed.
+    const bool wind = IsWind(m_controls.Value(Form1Control::VScroll8));
     for (const Form1Control label : {Form1Control::Label16, Form1Control::Label17,
                                      Form1Control::Label10, Form1Control::Label14})
         m_controls.SetForeColour(label, wind ? kSysButtonText : kSysButtonShadow);
@@ -144,6 +144,14 @@ void Form1::ApplyWindState()
         m_controls.SetForeColour(box, wind ? kDarkBlue : kWhite);
     for (const Form1Control spinner : {Form1Control::VScroll6, Form1Control::VScroll7})
         m_controls.SetVisible(spinner, wind);
+    DescribeRows(wind);
+}
+
+void Form1::DescribeRows(bool wind)
+{
+    for (const SpinnerPair &pair : kSpinnerPairs)
+        for (const Form1Control control : {pair.box, pair.spinner})
+            m_controls.SetDescription(control, AccessibleDescription(pair, wind));
 }
 
 void Form1::Calculate()

@@ -57,6 +57,9 @@ private:
     void WriteText(Form1Control box, const std::string &text);
     // Heading and wind-direction rows: normal with wind, greyed without.
     void ApplyWindState();
+    // The boxes' and spinners' descriptions for screen readers: the greyed
+    // rows say that they are not used.
+    void DescribeRows(bool wind);
     // Click of Command1: reads the seven boxes and the airspeed kind, writes
     // the distance text into Text6.
     void Calculate();

@@ -80,6 +80,24 @@ extern const SpinnerPair kSpinnerPairs[7];
 // What screen readers say of a pair's box and spinner: "Flying from, feet".
 std::string AccessibleName(const SpinnerPair &pair);
 
+// Said of the heading and wind-direction rows while they are greyed.
+inline constexpr const char *kUnusedWithoutWind = "not used while there is no wind";
+
+// True when the wind-speed spinner's value stands for some wind (1 kt or more).
+bool IsWind(std::int16_t windSpinnerValue);
+
+// Their description: the caption's tooltip, or kUnusedWithoutWind for a row
+// that the wind state leaves greyed.
+std::string AccessibleDescription(const SpinnerPair &pair, bool wind);
+
+// The values a pair's box shows, as a spin button's range: the lowest, the
+// highest, and the change of one arrow click.
+struct BoxRange
+{
+    double minimum, maximum, step;
+};
+BoxRange RangeOf(const SpinnerPair &pair);
+
 class Form1Controls
 {
 public:
@@ -94,6 +112,8 @@ public:
     virtual void SetVisible(Form1Control spinner, bool visible) = 0;
     // Text colour of a label or a box; system colours are the desktop's own.
     virtual void SetForeColour(Form1Control control, ColourValue colour) = 0;
+    // What assistive tools say of a box or spinner beside its name.
+    virtual void SetDescription(Form1Control control, const std::string &description) = 0;
     virtual bool Selected(Form1Control option) const = 0;
     // A message box with an OK button and no icon, titled with the application's title.
     virtual void ShowMessage(const std::string &text) = 0;

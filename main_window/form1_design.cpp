@@ -252,4 +252,26 @@ std::string AccessibleName(const SpinnerPair &pair)
     return DesignOf(pair.caption).caption + std::string(", ") + pair.unit;
 }
 
+bool IsWind(std::int16_t windSpinnerValue)
+{
+    // At its Max the spinner stands for a wind speed of 0.
+    return windSpinnerValue < DesignOf(Form1Control::VScroll8).spinner.max;
+}
+
+std::string AccessibleDescription(const SpinnerPair &pair, bool wind)
+{
+    const bool greyed =
+        !wind && (pair.spinner == Form1Control::VScroll6 || pair.spinner == Form1Control::VScroll7);
+    return greyed ? kUnusedWithoutWind : DesignOf(pair.caption).toolTip;
+}
+
+BoxRange RangeOf(const SpinnerPair &pair)
+{
+    // Every rule falls as the spinner's value rises.
+    const SpinnerDesign &spinner = DesignOf(pair.spinner).spinner;
+    const double highest = pair.rule(std::int16_t(spinner.min));
+    return {pair.rule(std::int16_t(spinner.max)), highest,
+            highest - pair.rule(std::int16_t(spinner.min + spinner.smallChange))};
+}
+
 } // namespace tavrel

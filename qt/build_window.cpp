@@ -86,6 +86,8 @@ QWidget *CreateControl(QWidget *window, const ControlDesign &design)
         SetForeColour(control, design.foreColour);
     if (*design.toolTip)
         control->setToolTip(QString::fromUtf8(design.toolTip));
+    if (*design.accessibleName)
+        control->setAccessibleName(QString::fromUtf8(design.accessibleName));
     control->setVisible(design.visible);
     return control;
 }
@@ -101,6 +103,7 @@ std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design)
     const qreal dpi = window->logicalDpiY();
     std::vector<QWidget *> controls;
     std::vector<std::pair<int, QWidget *>> tabOrder;
+    std::vector<std::pair<const ControlDesign *, QWidget *>> labels;
     for (const ControlDesign &control : design.controls) {
         QWidget *widget = CreateControl(window, control);
         controls.push_back(widget);
@@ -110,7 +113,7 @@ std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design)
         if (control.kind == ControlKind::Label) {
             // Captions lie beneath the boxes (two reach a pixel into theirs), and
             // one that this font draws wider than its box grows to the right.
-            widget->lower();
+            labels.emplace_back(&control, widget);
             if (!control.wordWrap)
                 widget->resize(std::max(widget->width(), widget->sizeHint().width()),
                                widget->height());
@@ -118,6 +121,11 @@ std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design)
             tabOrder.emplace_back(control.tabIndex, widget);
         }
     }
+    // Lowered last first, so that screen readers meet them in reading order.
+    std::sort(labels.begin(), labels.end(),
+              [](const auto &a, const auto &b) { return ReadsBefore(*b.first, *a.first); });
+    for (const auto &[control, label] : labels)
+        label->lower();
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);

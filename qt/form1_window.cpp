@@ -4,6 +4,7 @@
 #include "qt/look.h"
 #include "qt/spinner.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +35,8 @@ void Form1Window::Connect()
         switch (DesignOf(control).kind) {
         case ControlKind::TextBox:
             connect(Control<QLineEdit>(control), &QLineEdit::textChanged, this, change);
+            connect(Control<QLineEdit>(control), &QLineEdit::textChanged, this,
+                    [this, control] { AnnounceValue(control); });
             break;
         case ControlKind::Spinner:
             connect(Control<Spinner>(control), &Spinner::Spun, this,
@@ -55,11 +58,9 @@ void Form1Window::DescribeControls()
 {
     for (const SpinnerPair &pair : kSpinnerPairs) {
         const QString name = QString::fromStdString(AccessibleName(pair));
-        for (QWidget *control : {Control<QWidget>(pair.box), Control<QWidget>(pair.spinner)}) {
+        for (QWidget *control : {Control<QWidget>(pair.box), Control<QWidget>(pair.spinner)})
             control->setAccessibleName(name);
-            control->setAccessibleDescription(QString::fromUtf8(DesignOf(pair.caption).toolTip));
-        }
-        Control<Spinner>(pair.spinner)->SetBuddy(Control<QLineEdit>(pair.box));
+        Control<Spinner>(pair.spinner)->SetBuddy(Control<QLineEdit>(pair.box), RangeOf(pair));
     }
     Control<QWidget>(Form1Control::Text6)
         ->setAccessibleName(QString::fromUtf8(DesignOf(Form1Control::Label13).caption));
@@ -78,6 +79,25 @@ void Form1Window::SetText(Form1Control box, const std::string &text)
 std::int16_t Form1Window::Value(Form1Control spinner) const
 {
     return static_cast<std::int16_t>(Control<Spinner>(spinner)->value());
+}
+
+void Form1Window::AnnounceValue(Form1Control box)
+{
+    // Whatever changed the text: the box and its spinner have a new value.
+    for (const SpinnerPair &pair : kSpinnerPairs) {
+        if (pair.box != box)
+            continue;
+        const QVariant value = Control<QLineEdit>(box)->text().toDouble();
+        for (QWidget *control : {Control<QWidget>(pair.box), Control<QWidget>(pair.spinner)}) {
+            QAccessibleValueChangeEvent event(control, value);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+void Form1Window::SetDescription(Form1Control control, const std::string &description)
+{
+    Control<QWidget>(control)->setAccessibleDescription(QString::fromStdString(description));
 }
 
 void Form1Window::SetValue(Form1Control spinner, std::int16_t value)

@@ -25,6 +25,7 @@ public:
     void SetValue(Form1Control spinner, std::int16_t value) override;
     void SetVisible(Form1Control spinner, bool visible) override;
     void SetForeColour(Form1Control control, ColourValue colour) override;
+    void SetDescription(Form1Control control, const std::string &description) override;
     bool Selected(Form1Control option) const override;
     void ShowMessage(const std::string &text) override;
     void End() override;
@@ -39,6 +40,8 @@ private:
     void Connect();
     // Names and descriptions that screen readers speak for the boxes and spinners.
     void DescribeControls();
+    // Tells assistive tools a box's new value, and its spinner's.
+    void AnnounceValue(Form1Control box);
 
     std::array<QWidget *, kForm1ControlCount> m_controls{};
     Form1 m_procedures;

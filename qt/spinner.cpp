@@ -37,22 +37,32 @@ void DrawArrow(QPainter &painter, const QRect &area, bool up)
     }
 }
 
-// The spinner as a spin box: the value is the text it sets, "increase" is its
-// upper arrow (which lowers the bar's own value and raises the text's).
-class SpinnerAccessible : public QAccessibleWidget
+// The spinner as a spin button: the value is the number of the box it sets,
+// "increase" is its upper arrow (which lowers the bar's own value and raises
+// the box's). The value is set only through the arrows.
+class SpinnerAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
     explicit SpinnerAccessible(Spinner *spinner) : QAccessibleWidget(spinner, QAccessible::SpinBox)
     {}
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value) {
-            const auto *box = qobject_cast<const QLineEdit *>(spinner()->Buddy());
-            return box ? box->text() : QString::number(spinner()->value());
-        }
+        if (t == QAccessible::Value)
+            return BoxText();
         return QAccessibleWidget::text(t);
     }
+    QVariant currentValue() const override { return BoxText().toDouble(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return spinner()->Range().maximum; }
+    QVariant minimumValue() const override { return spinner()->Range().minimum; }
+    QVariant minimumStepSize() const override { return spinner()->Range().step; }
     QStringList actionNames() const override
     {
         return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
@@ -69,6 +79,11 @@ public:
 
 private:
     Spinner *spinner() const { return static_cast<Spinner *>(widget()); }
+    QString BoxText() const
+    {
+        const auto *box = qobject_cast<const QLineEdit *>(spinner()->Buddy());
+        return box ? box->text() : QString();
+    }
 };
 
 QAccessibleInterface *SpinnerAccessibleFactory(const QString &className, QObject *object)

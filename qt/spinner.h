@@ -6,9 +6,11 @@
 // bar this short. It never moves by itself: an arrow click (repeated while
 // held), a key or the wheel becomes a Spun or Wheeled signal, and the main
 // window's procedures decide the new value. Screen readers meet it as a spin
-// box whose value is its buddy box's text and whose "increase" is its upper arrow.
+// button whose value is its buddy box's number (not the bar's own value),
+// with the box's range, and whose "increase" is its upper arrow.
 #pragma once
 
+#include "main_window/form1_controls.h"
 #include "main_window/spinner_motion.h"
 
 #include <QScrollBar>
@@ -25,9 +27,15 @@ public:
 
     QSize sizeHint() const override;
 
-    // The box whose text this spinner sets: what screen readers speak as its value.
-    void SetBuddy(QWidget *box) { m_buddy = box; }
+    // The box whose text this spinner sets, and the values it can show:
+    // what screen readers meet as the spin button's value and range.
+    void SetBuddy(QWidget *box, BoxRange range)
+    {
+        m_buddy = box;
+        m_range = range;
+    }
     QWidget *Buddy() const { return m_buddy; }
+    BoxRange Range() const { return m_range; }
 
     enum class Arrow { None, Up, Down };
     // The arrow button under a point, in widget coordinates.
@@ -52,6 +60,7 @@ private:
     void SetHeld(bool held);
 
     QWidget *m_buddy = nullptr;
+    BoxRange m_range{};
     Arrow m_pressed = Arrow::None;
     bool m_held = false; // pressed and the pointer still over that arrow
     QTimer m_repeat;

@@ -1,44 +1,24 @@
-// What screen readers say of a control beyond what Windows' standard proxy
-// tells: its name, a description, the role and value of a scroll bar that
-// stands for a spin button. The notes are kept here and handed to Windows'
-// annotation service only once a screen reader is about (one is running at
-// start, one starts later, or an assistive tool asks a window for its
-// object), so that a start without one loads no COM at all.
+// What screen readers hear of the boxes and spinners. Windows' standard
+// proxies name an edit control or a scroll bar after the label created just
+// before it, which is not how these windows are built, and know nothing of a
+// scroll bar that stands for a spin button. So a described control answers
+// WM_GETOBJECT with its standard proxy wrapped: the name and description
+// given here and, for a spin button, that role and its box's text as value.
+// Nothing of COM is loaded until an assistive tool asks.
 #pragma once
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace tavrel {
 
-class ScreenReaderNotes
-{
-public:
-    // role 0: the control's own.
-    void Describe(HWND control, const std::wstring &name, const std::wstring &description,
-                  long role = 0);
-    void DescribeValue(HWND control, const std::wstring &value);
-    // Hands every note to Windows from now on.
-    void Publish();
-    // A screen reader is running, as it tells the desktop.
-    static bool ScreenReaderRunning();
-
-private:
-    struct Note
-    {
-        HWND control;
-        std::wstring name, description;
-        long role;
-        std::wstring value;
-    };
-    Note &NoteOf(HWND control);
-    void Send(const Note &note) const;
-
-    std::vector<Note> m_notes;
-    bool m_published = false;
-};
+// valueFrom: for a spin button, the box whose text is its value.
+void Describe(HWND control, const std::wstring &name, HWND valueFrom = nullptr);
+// A new description (its state, for a greyed row), announced.
+void SetDescription(HWND control, const std::wstring &description);
+// The spin button's value has changed: announced to assistive tools.
+void AnnounceValue(HWND spinButton);
 
 } // namespace tavrel

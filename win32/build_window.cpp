@@ -102,9 +102,12 @@ std::vector<HWND> CreateControls(HWND window, const WindowDesign &design, FontCa
         const int id = control.isDefault ? IDOK : kFirstControlId + int(i);
         const HFONT font = FontOf(design, control, fonts, dpi);
         const RECT place = PlaceOf(control, font, measure, dpi);
+        // A picture box draws no text: its window text is the name screen readers say.
+        const std::wstring text =
+            Utf16(*control.accessibleName ? control.accessibleName : control.caption);
         const HWND handle = CreateWindowExW(
-            kind.exStyle, kind.windowClass, Utf16(control.caption).c_str(), kind.style, place.left,
-            place.top, place.right - place.left, place.bottom - place.top, window,
+            kind.exStyle, kind.windowClass, text.c_str(), kind.style, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, window,
             reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
         SendMessageW(handle, WM_SETFONT, WPARAM(font), FALSE);
         controls[i] = handle;

@@ -74,8 +74,6 @@ DesignedWindow::DesignedWindow(const WindowDesign &design, DWORD style, DWORD ex
         if (design.controls[i].kind == ControlKind::TextBox)
             SetWindowSubclass(m_controls[i], TextBoxProc, i, DWORD_PTR(this));
     }
-    if (ScreenReaderNotes::ScreenReaderRunning())
-        m_screenReaders.Publish();
 }
 
 DesignedWindow::~DesignedWindow()
@@ -248,13 +246,6 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_toolTips = true;
             AddToolTips(m_window, m_design, m_controls);
         }
-        break;
-    case WM_GETOBJECT:
-        m_screenReaders.Publish(); // an assistive tool is asking
-        break;
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETSCREENREADER && ScreenReaderNotes::ScreenReaderRunning())
-            m_screenReaders.Publish();
         break;
     case WM_DPICHANGED: {
         const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);

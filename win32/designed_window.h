@@ -14,7 +14,6 @@
 
 #include "common/design.h"
 #include "common/placement.h"
-#include "win32/accessibility.h"
 #include "win32/look.h"
 
 #define WIN32_LEAN_AND_MEAN
@@ -66,8 +65,6 @@ protected:
     virtual void OnLayout(UINT /*dpi*/) {}
     // The window is gone; nothing of it may be used any more.
     virtual void OnDestroyed() {}
-
-    ScreenReaderNotes m_screenReaders;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,10 +1,9 @@
 #include "win32/form1_window.h"
 
 #include "common/application.h"
+#include "win32/accessibility.h"
 #include "win32/spinner.h"
 #include "win32/text.h"
-
-#include <oleacc.h>
 
 namespace tavrel {
 
@@ -14,15 +13,13 @@ Form1Window::Form1Window(frmAbout &about)
 {
     Centre();
     // Screen readers hear each field as its caption and unit, and its spinner
-    // as a spin box whose value is the box's text, not the bar's own value.
+    // as a spin button whose value is the box's text, not the bar's own value.
     for (const SpinnerPair &pair : kSpinnerPairs) {
         const std::wstring name = Utf16(AccessibleName(pair));
-        const std::wstring description = Utf16(DesignOf(pair.caption).toolTip);
-        m_screenReaders.Describe(Control(pair.box), name, description);
-        m_screenReaders.Describe(Control(pair.spinner), name, description, ROLE_SYSTEM_SPINBUTTON);
+        Describe(Control(pair.box), name);
+        Describe(Control(pair.spinner), name, Control(pair.box));
     }
-    m_screenReaders.Describe(Control(Form1Control::Text6),
-                             Utf16(DesignOf(Form1Control::Label13).caption), L"");
+    Describe(Control(Form1Control::Text6), Utf16(DesignOf(Form1Control::Label13).caption));
     m_procedures.Load();
 }
 
@@ -68,7 +65,7 @@ void Form1Window::SetText(Form1Control box, const std::string &text)
     SetWindowTextW(Control(box), Utf16(text).c_str());
     for (const SpinnerPair &pair : kSpinnerPairs)
         if (pair.box == box)
-            m_screenReaders.DescribeValue(Control(pair.spinner), Utf16(text));
+            AnnounceValue(Control(pair.spinner));
 }
 
 std::int16_t Form1Window::Value(Form1Control spinner) const
@@ -79,6 +76,11 @@ std::int16_t Form1Window::Value(Form1Control spinner) const
 void Form1Window::SetValue(Form1Control spinner, std::int16_t value)
 {
     SetScrollPos(Control(spinner), SB_CTL, value, TRUE);
+}
+
+void Form1Window::SetDescription(Form1Control control, const std::string &description)
+{
+    tavrel::SetDescription(Control(control), Utf16(description));
 }
 
 void Form1Window::SetVisible(Form1Control spinner, bool visible)

@@ -20,6 +20,7 @@ public:
     void SetValue(Form1Control spinner, std::int16_t value) override;
     void SetVisible(Form1Control spinner, bool visible) override;
     void SetForeColour(Form1Control control, ColourValue colour) override;
+    void SetDescription(Form1Control control, const std::string &description) override;
     bool Selected(Form1Control option) const override;
     void ShowMessage(const std::string &text) override;
     void End() override;

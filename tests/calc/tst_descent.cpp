@@ -81,10 +81,3 @@ TEST(Descent, ResultText)
         }
     }
 }
-
-TEST(Descent, FullPrecision)
-{
-    // 250 x (1 + 27000/1750 x 0.02) / 4: the whole value, not only its first digits.
-    EXPECT_EQ(Distance("30000 3000 1800 250 360 360 0 IAS").value_or(0), 81.78571462631226);
-    EXPECT_FALSE(Distance("5000 5000 1800 250 360 360 0 IAS").has_value());
-}

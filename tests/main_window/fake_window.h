@@ -41,6 +41,7 @@ public:
         std::int16_t value;
         ColourValue colour;
         bool visible;
+        std::string description;
     };
 
     explicit FakeWindow(Reports reports = Reports::Differences, bool load = true)
@@ -54,7 +55,7 @@ public:
     {
         for (int i = 0; i < kForm1ControlCount; ++i) {
             const ControlDesign &d = DesignOf(Form1Control(i));
-            m_controls[i] = {"", std::int16_t(d.spinner.value), d.foreColour, d.visible};
+            m_controls[i] = {"", std::int16_t(d.spinner.value), d.foreColour, d.visible, ""};
         }
         if (load)
             form.Load();
@@ -76,6 +77,10 @@ public:
     }
     void SetValue(Form1Control spinner, std::int16_t value) override { At(spinner).value = value; }
     void SetVisible(Form1Control spinner, bool shown) override { At(spinner).visible = shown; }
+    void SetDescription(Form1Control control, const std::string &description) override
+    {
+        At(control).description = description;
+    }
     void SetForeColour(Form1Control control, ColourValue colour) override
     {
         At(control).colour = colour;

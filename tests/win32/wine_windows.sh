@@ -29,6 +29,7 @@ for copy in test.exe "Program Files/Tavrel Probe/probe.exe" "Program Files/Tavre
 done
 "$wine" attrib +h 'C:\Program Files\Tavrel Probe\hidden.exe' >/dev/null
 "$wine" 'C:\test.exe' registry
+"$wine" 'C:\test.exe' screenreaders
 
 imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
 [ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
