@@ -1,5 +1,8 @@
 #include "common/numbers.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -101,9 +104,12 @@ double ReadDecimal(std::string_view s)
     normal += 'e';
     normal += std::to_string(scale);
 
+    // fast_float: an exactly rounded read with every standard library (libc++
+    // has no from_chars for double). Past either end of the range: the largest
+    // double or 0, however the library reports it.
     double value = 0.0;
-    if (std::from_chars(normal.data(), normal.data() + normal.size(), value).ec ==
-        std::errc::result_out_of_range)
+    const auto read = fast_float::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (read.ec == std::errc::result_out_of_range || std::isinf(value) || value == 0.0)
         return scale > 0 ? overflow : 0.0;
     return negative ? -value : value;
 }
@@ -150,11 +156,11 @@ std::string NumberToSignedText(double value)
     if (value == 0.0)
         return " 0";
 
-    // Rounded to 15 significant digits: "d.dddddddddddddde+XX".
+    // Rounded to 15 significant digits: "d.dddddddddddddde+XX". {fmt} rounds
+    // exactly and ignores the locale, with every standard library.
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto result = fmt::format_to_n(buffer, sizeof buffer, "{:.14e}", std::fabs(value));
+    const std::string_view scientific(buffer, result.size);
     const std::size_t e = scientific.find('e');
     std::string digits;
     digits += scientific[0];

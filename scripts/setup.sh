@@ -5,7 +5,8 @@ set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation2 ${EXTRA_PACKAGES:-})
+packages=(g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev qt6-qpa-plugins
+    fonts-liberation2 ${EXTRA_PACKAGES:-})
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

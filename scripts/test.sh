@@ -3,14 +3,16 @@
 # front-end's headless, a smoke test of the real program under Xvfb, the
 # package checks, and Tavrel.exe cross-built with mingw-w64, packed as a zip
 # and an installer, and driven under wine; then the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzer for a
-# bounded time.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzer for a bounded
+# time, and the core's tests built with clang and libc++ (the standard library
+# of macOS and of the web's toolchain).
 #
 # With arguments (any CTest options, e.g. -R tst_descent or -L wine) it runs
 # only the selected tests of the main suite, and builds only the programs
 # they run; Tavrel.exe is cross-built only when a wine test is selected.
 EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-bin python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
-    dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev"
+    dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev libc++-dev libc++abi-dev
+    googletest"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 build=$PWD/build/default
@@ -41,3 +43,7 @@ ctest --preset sanitize
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 ctest --preset fuzz
+
+cmake --preset libcxx >/dev/null
+cmake --build --preset libcxx
+ctest --preset libcxx

@@ -19,7 +19,7 @@ namespace tavrel::testing {
 enum class Reports { Nothing, Differences, EveryWrite };
 
 // Logs its life into the main window's events: "load caption=... at 516,100 show".
-struct FakeDialog : AboutControls
+struct FakeDialog final : AboutControls
 {
     explicit FakeDialog(std::vector<std::string> &log) : events(log) {}
     void SetCaption(const std::string &caption) override { events.push_back("caption=" + caption); }
