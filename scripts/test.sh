@@ -10,7 +10,7 @@
 # With arguments (any CTest options, e.g. -R tst_descent or -L wine) it runs
 # only the selected tests of the main suite, and builds only the programs
 # they run; Tavrel.exe is cross-built only when a wine test is selected.
-EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-bin python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
+EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-daemon python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
     dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev libc++-dev libc++abi-dev
     googletest"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
