@@ -1,5 +1,5 @@
 // The floor for Tavrel.exe's start-up with its controls: a plain window (no
-// dialog class, no tooltips, no subclassing, no screen-reader notes) holding
+// dialog class, no tooltips, no subclassing, no answers for screen readers) holding
 // the main window's 37 standard controls with their fonts and texts, placed
 // at 96 DPI, built with the same flags and manifest, created and shown with
 // nothing else.
