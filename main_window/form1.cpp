@@ -96,9 +96,11 @@ void Form1::Click(Form1Control control)
     case Form1Control::Command2:
         m_controls.End();
         break;
-    case Form1Control::Command3:
-        m_about.Show(m_controls.Frame(), ButtonsPart(m_controls.Frame()), m_controls.WorkArea());
+    case Form1Control::Command3: {
+        const ScreenRect frame = m_controls.Frame();
+        m_about.Show(frame, ButtonsPart(frame), m_controls.WorkArea());
         break;
+    }
     default:
         break;
     }

@@ -43,7 +43,6 @@ protected:
     virtual ~DesignedWindow();
 
     HWND Control(int index) const { return m_controls[std::size_t(index)]; }
-    int IndexOf(HWND control) const;
     void SetForeColour(int index, ColourValue colour);
     // Destroys the window once the message being handled is done.
     void DestroyLater();
@@ -71,6 +70,7 @@ private:
     static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR index, DWORD_PTR self);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    int IndexOf(HWND control) const;
     void Layout(UINT dpi);
     void OnKey(WPARAM key);
     LRESULT OnCtlColor(HDC dc, HWND control, ColourValue background);

@@ -18,7 +18,6 @@ namespace tavrel::testing {
 // What the toolkit reports when a procedure writes a box's text.
 enum class Reports { Nothing, Differences, EveryWrite };
 
-// Logs its life into the main window's events: "load caption=... at 516,100 show".
 struct FakeDialog final : AboutControls
 {
     explicit FakeDialog(std::vector<std::string> &log) : events(log) {}

@@ -29,8 +29,7 @@ def windows():
     return next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Tavrel")
 
 
-def tree(role):
-    """The main window's controls of a role, by name: {name: accessible}."""
+def tree(role):  # the main window's controls of a role, by name
     return {c.name: c for c in windows()[0] if c.getRoleName() == role}
 
 

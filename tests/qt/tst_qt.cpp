@@ -8,7 +8,6 @@
 #include "qt/look.h"
 #include "qt/spinner.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
