@@ -15,4 +15,6 @@ foreach(library fast_float fmt)
 endforeach()
 add_library(tavrel_header_libraries INTERFACE)
 target_include_directories(tavrel_header_libraries SYSTEM INTERFACE ${TAVREL_GENERATED_DIR}/headers)
-target_compile_definitions(tavrel_header_libraries INTERFACE FMT_HEADER_ONLY)
+# No locale is ever used: {fmt} then leaves the standard library's locales out.
+target_compile_definitions(tavrel_header_libraries INTERFACE FMT_HEADER_ONLY
+                           FMT_STATIC_THOUSANDS_SEPARATOR=',')

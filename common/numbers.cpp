@@ -1,7 +1,7 @@
 #include "common/numbers.h"
 
 #include <fast_float/fast_float.h>
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 #include <algorithm>
 #include <charconv>
@@ -157,9 +157,11 @@ std::string NumberToSignedText(double value)
         return " 0";
 
     // Rounded to 15 significant digits: "d.dddddddddddddde+XX". {fmt} rounds
-    // exactly and ignores the locale, with every standard library.
+    // exactly and ignores the locale, with every standard library; the format
+    // is compiled, so that only the code for this one format is built in.
     char buffer[32];
-    const auto result = fmt::format_to_n(buffer, sizeof buffer, "{:.14e}", std::fabs(value));
+    const auto result =
+        fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.14e}"), std::fabs(value));
     const std::string_view scientific(buffer, result.size);
     const std::size_t e = scientific.find('e');
     std::string digits;

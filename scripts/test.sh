@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the core's, the Qt
 # front-end's headless, a smoke test of the real program under Xvfb, the
-# package checks, and Tavrel.exe cross-built with mingw-w64, packed as a zip
-# and an installer, and driven under wine; then the whole suite again under
+# package checks, Tavrel.exe cross-built with mingw-w64, packed as a zip and
+# an installer, and driven under wine, and the page built with Emscripten and
+# driven in headless Chromium; then the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzer for a bounded
 # time, and the core's tests built with clang and libc++ (the standard library
 # of macOS and of the web's toolchain).
 #
 # With arguments (any CTest options, e.g. -R tst_descent or -L wine) it runs
 # only the selected tests of the main suite, and builds only the programs
-# they run; Tavrel.exe is cross-built only when a wine test is selected.
+# they run; Tavrel.exe is cross-built only when a wine test is selected, the
+# page only when a web test is.
 EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-daemon python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
     dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev libc++-dev libc++abi-dev
-    googletest"
+    googletest emscripten chromium chromium-driver python3-selenium"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 build=$PWD/build/default

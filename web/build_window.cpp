@@ -1,0 +1,145 @@
+#include "web/build_window.h"
+
+#include "common/twips.h"
+#include "web/look.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace tavrel {
+
+namespace {
+
+std::string Escaped(std::string_view text)
+{
+    std::string html;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
+
+// A caption's "&" marks its access key: underlined, and Alt with it presses
+// the control. "&&" is a plain "&".
+std::string Caption(std::string_view caption, std::string &accessKey)
+{
+    std::string html;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&' || i + 1 == caption.size()) {
+            html += Escaped(caption.substr(i, 1));
+        } else if (caption[++i] == '&') {
+            html += "&amp;";
+        } else {
+            accessKey = Escaped(caption.substr(i, 1));
+            html += "<u>" + accessKey + "</u>";
+        }
+    }
+    return html;
+}
+
+int Pixels(int twips) { return TwipsToPixels(twips, kCssDpi); }
+
+std::string Px(int pixels) { return std::to_string(pixels) + "px;"; }
+
+std::string Style(const ControlDesign &control)
+{
+    const TwipsRect &r = control.rect;
+    const int left = Pixels(r.left), top = Pixels(r.top);
+    std::string style = "left:" + Px(left) + "top:" + Px(top) +
+                        "width:" + Px(Pixels(r.left + r.width) - left) +
+                        "height:" + Px(Pixels(r.top + r.height) - top) + CssFont(control.font);
+    if (control.foreColour != kDefaultColour)
+        style += "color:" + CssColour(control.foreColour) + ";";
+    if (control.backColour != kDefaultColour)
+        style += "background-color:" + CssColour(control.backColour) + ";";
+    return style;
+}
+
+std::string ControlMarkup(const ControlDesign &control)
+{
+    using enum ControlKind;
+    std::string accessKey;
+    const std::string caption = Caption(control.caption, accessKey);
+    const std::string style = " style=\"" + Style(control) + "\"";
+    const std::string id = std::string(" id=\"") + control.name + "\"";
+    std::string attributes = id + style;
+    if (*control.toolTip)
+        attributes += " title=\"" + Escaped(control.toolTip) + "\"";
+    if (*control.accessibleName)
+        attributes += (control.kind == PictureBox ? " alt=\"" : " aria-label=\"") +
+                      Escaped(control.accessibleName) + "\"";
+    if (!accessKey.empty())
+        attributes += " accesskey=\"" + accessKey + "\"";
+    if (!control.visible)
+        attributes += " hidden";
+
+    switch (control.kind) {
+    case Label:
+        return std::string("<div class=\"label") + (control.wordWrap ? " wrap\"" : "\"") +
+               attributes + ">" + caption + "</div>";
+    case TextBox:
+        // Typing is undone at once: a touch screen's keyboard would only cover the window.
+        return "<input class=\"box\" type=\"text\" inputmode=\"none\" autocomplete=\"off\" "
+               "spellcheck=\"false\"" +
+               attributes + ">";
+    case Spinner:
+        return "<div class=\"spinner\" role=\"spinbutton\" tabindex=\"0\"" + attributes +
+               "><div class=\"arrow up\"></div><div class=\"arrow down\"></div></div>";
+    case OptionButton:
+        // One option group per window; the caption is clipped as on the desktop.
+        return "<label class=\"option\"" + style + "><input type=\"radio\" name=\"options\"" + id +
+               (control.selected ? " checked>" : ">") + caption + "</label>";
+    case CommandButton:
+        return std::string("<button class=\"command") + (control.isDefault ? " default\"" : "\"") +
+               " type=\"button\"" + attributes + ">" + caption + "</button>";
+    case PictureBox:
+        return "<img class=\"picture\" tabindex=\"0\"" + attributes + ">";
+    case Line:
+        return "<div class=\"line\"" + attributes + "></div>";
+    }
+    return {};
+}
+
+bool TakesFocus(const ControlDesign &control)
+{
+    return control.tabIndex >= 0 && control.kind != ControlKind::Label &&
+           control.kind != ControlKind::Line;
+}
+
+} // namespace
+
+std::string WindowMarkup(const WindowDesign &design)
+{
+    std::vector<const ControlDesign *> controls;
+    for (const ControlDesign &control : design.controls)
+        controls.push_back(&control);
+    std::sort(controls.begin(), controls.end(), [](const auto *a, const auto *b) {
+        if (TakesFocus(*a) != TakesFocus(*b))
+            return TakesFocus(*a);
+        return TakesFocus(*a) ? a->tabIndex < b->tabIndex : ReadsBefore(*a, *b);
+    });
+
+    std::string markup = "<div class=\"form\" style=\"width:" + Px(Pixels(design.widthTwips)) +
+                         "height:" + Px(Pixels(design.heightTwips)) + CssFont(design.font) + "\">";
+    for (const ControlDesign *control : controls)
+        markup += ControlMarkup(*control);
+    return markup + "</div>";
+}
+
+} // namespace tavrel

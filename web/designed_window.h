@@ -1,0 +1,79 @@
+// A window of Tavrel in a web page, built from its design: the page draws a
+// framed window whose controls are elements, each with the design's name as
+// its id, placed from their twips at 15 twips a CSS pixel. The page reports
+// every edit, arrow, key, wheel notch, click and close of a window here, by
+// the window's handle and the control's id; the window's handlers turn each
+// into a call of its procedures.
+//
+// Keys are the desktop's: Tab goes round the window's controls in the focus
+// order, the arrow keys move in the option group; in a window with a
+// default button, Enter presses the focused command button or else the
+// default one, and Esc the default one; in a window without, neither
+// presses anything.
+#pragma once
+
+#include "common/design.h"
+#include "common/placement.h"
+#include "main_window/spinner_motion.h"
+
+#include <string>
+
+namespace tavrel {
+
+class DesignedWindow
+{
+public:
+    DesignedWindow(const DesignedWindow &) = delete;
+    DesignedWindow &operator=(const DesignedWindow &) = delete;
+
+    // What the page reports, passed on to the window of the handle, if it is
+    // still open; a window unloaded meanwhile is deleted afterwards.
+    static void Change(int handle, const char *id);
+    static void Spin(int handle, const char *id, const char *action);
+    static void Wheel(int handle, const char *id, int units);
+    static void Click(int handle, const char *id);
+    static void Close(int handle);
+
+protected:
+    // Opens the window, hidden, with its controls. role: "main" or "dialog".
+    DesignedWindow(const WindowDesign &design, const char *role);
+    // Removes a window still open without running its handlers.
+    virtual ~DesignedWindow();
+
+    const char *Id(int index) const;
+    std::string Text(int index) const;
+    void SetText(int index, const std::string &text);
+    void SetAttribute(int index, const char *name, const std::string &value);
+    void SetHidden(int index, bool hidden);
+    // A box whose text takes its background colour hides its selection too.
+    void SetForeColour(int index, ColourValue colour);
+    bool Checked(int index) const;
+
+    void SetCaption(const std::string &caption);
+    void Show();
+    void Hide();
+    void Move(ScreenPoint topLeft);
+    ScreenRect Frame() const;
+    ScreenRect WorkArea() const;
+    // Removes the window now and deletes it once the event being handled is done.
+    void CloseLater();
+
+    // A box's text was edited.
+    virtual void OnChange(int /*index*/) {}
+    // An arrow of a spinner, held or clicked, or a key on it.
+    virtual void OnSpin(int /*index*/, SpinAction /*action*/) {}
+    // The wheel over a spinner, in the desktop's units (120 a notch).
+    virtual void OnWheel(int /*index*/, int /*units*/) {}
+    virtual void OnClick(int /*index*/) {}
+    // The frame's close button.
+    virtual void OnClose() = 0;
+
+private:
+    int IndexOf(const char *id) const;
+    template <typename Handler> static void Dispatch(int handle, Handler &&handler);
+
+    const WindowDesign &m_design;
+    int m_handle = 0; // 0 once closed
+};
+
+} // namespace tavrel

@@ -1,0 +1,96 @@
+#include "web/form1_window.h"
+
+#include "common/application.h"
+#include "common/numbers.h"
+#include "web/page.h"
+
+namespace tavrel {
+
+namespace {
+
+int Index(Form1Control control) { return static_cast<int>(control); }
+
+} // namespace
+
+Form1Window::Form1Window(frmAbout &about)
+    : DesignedWindow(kForm1Design, "main"), m_procedures(*this, about)
+{
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        m_values[std::size_t(i)] = std::int16_t(DesignOf(Form1Control(i)).spinner.value);
+    DescribeControls();
+    m_procedures.Load();
+    Show();
+}
+
+void Form1Window::DescribeControls()
+{
+    for (const SpinnerPair &pair : kSpinnerPairs) {
+        const BoxRange range = RangeOf(pair);
+        for (const Form1Control control : {pair.box, pair.spinner})
+            SetAttribute(Index(control), "aria-label", AccessibleName(pair));
+        SetAttribute(Index(pair.spinner), "aria-valuemin", NumberToText(range.minimum));
+        SetAttribute(Index(pair.spinner), "aria-valuemax", NumberToText(range.maximum));
+    }
+    SetAttribute(Index(Form1Control::Text6), "aria-label", DesignOf(Form1Control::Label13).caption);
+}
+
+std::string Form1Window::Text(Form1Control box) const { return DesignedWindow::Text(Index(box)); }
+
+void Form1Window::SetText(Form1Control box, const std::string &text)
+{
+    DesignedWindow::SetText(Index(box), text);
+    // The spinner's value, as screen readers hear it, is its box's number.
+    for (const SpinnerPair &pair : kSpinnerPairs)
+        if (pair.box == box)
+            SetAttribute(Index(pair.spinner), "aria-valuenow", text);
+}
+
+std::int16_t Form1Window::Value(Form1Control spinner) const
+{
+    return m_values[std::size_t(Index(spinner))];
+}
+
+void Form1Window::SetValue(Form1Control spinner, std::int16_t value)
+{
+    m_values[std::size_t(Index(spinner))] = value;
+}
+
+void Form1Window::SetVisible(Form1Control spinner, bool visible)
+{
+    SetHidden(Index(spinner), !visible);
+}
+
+void Form1Window::SetForeColour(Form1Control control, ColourValue colour)
+{
+    DesignedWindow::SetForeColour(Index(control), colour);
+}
+
+void Form1Window::SetDescription(Form1Control control, const std::string &description)
+{
+    SetAttribute(Index(control), "aria-description", description);
+}
+
+bool Form1Window::Selected(Form1Control option) const { return Checked(Index(option)); }
+
+void Form1Window::ShowMessage(const std::string &text)
+{
+    page_message(kApplicationTitle, text.c_str());
+}
+
+void Form1Window::End() { page_end(); }
+
+void Form1Window::OnChange(int index) { m_procedures.Change(Form1Control(index)); }
+
+void Form1Window::OnSpin(int index, SpinAction action)
+{
+    m_procedures.Spin(Form1Control(index), action);
+}
+
+void Form1Window::OnWheel(int index, int units) { m_procedures.Wheel(Form1Control(index), units); }
+
+void Form1Window::OnClick(int index) { m_procedures.Click(Form1Control(index)); }
+
+// As on the desktop, the program goes on while the About box is open.
+void Form1Window::OnClose() { Hide(); }
+
+} // namespace tavrel
