@@ -44,6 +44,7 @@ def browser():
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage",
                  "--window-size=1024,768", f"--user-data-dir={tempfile.mkdtemp()}"):
         options.add_argument(flag)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)

@@ -49,6 +49,7 @@ def browser(mobile=None):
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage",
                  "--window-size=1024,600", f"--user-data-dir={tempfile.mkdtemp()}"):
         options.add_argument(flag)
     if mobile:
