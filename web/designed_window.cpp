@@ -55,12 +55,19 @@ template <typename Handler> void DesignedWindow::Dispatch(int handle, Handler &&
         delete closed;
 }
 
+template <typename Handler>
+void DesignedWindow::DispatchToControl(int handle, const char *id, Handler &&handler)
+{
+    Dispatch(handle, [id, &handler](DesignedWindow &window) {
+        if (const int index = window.IndexOf(id); index >= 0)
+            handler(window, index);
+    });
+}
+
 void DesignedWindow::Change(int handle, const char *id)
 {
-    Dispatch(handle, [id](DesignedWindow &window) {
-        if (const int index = window.IndexOf(id); index >= 0)
-            window.OnChange(index);
-    });
+    DispatchToControl(handle, id,
+                      [](DesignedWindow &window, int index) { window.OnChange(index); });
 }
 
 void DesignedWindow::Spin(int handle, const char *id, const char *action)
@@ -69,28 +76,22 @@ void DesignedWindow::Spin(int handle, const char *id, const char *action)
         {"LineUp", SpinAction::LineUp}, {"LineDown", SpinAction::LineDown},
         {"PageUp", SpinAction::PageUp}, {"PageDown", SpinAction::PageDown},
         {"Top", SpinAction::Top},       {"Bottom", SpinAction::Bottom}};
-    Dispatch(handle, [id, action](DesignedWindow &window) {
-        const int index = window.IndexOf(id);
-        for (const auto &[name, value] : kActions)
-            if (index >= 0 && std::strcmp(name, action) == 0)
-                window.OnSpin(index, value);
-    });
+    for (const auto &[name, value] : kActions)
+        if (std::strcmp(name, action) == 0)
+            DispatchToControl(handle, id, [spin = value](DesignedWindow &window, int index) {
+                window.OnSpin(index, spin);
+            });
 }
 
 void DesignedWindow::Wheel(int handle, const char *id, int units)
 {
-    Dispatch(handle, [id, units](DesignedWindow &window) {
-        if (const int index = window.IndexOf(id); index >= 0)
-            window.OnWheel(index, units);
-    });
+    DispatchToControl(handle, id,
+                      [units](DesignedWindow &window, int index) { window.OnWheel(index, units); });
 }
 
 void DesignedWindow::Click(int handle, const char *id)
 {
-    Dispatch(handle, [id](DesignedWindow &window) {
-        if (const int index = window.IndexOf(id); index >= 0)
-            window.OnClick(index);
-    });
+    DispatchToControl(handle, id, [](DesignedWindow &window, int index) { window.OnClick(index); });
 }
 
 void DesignedWindow::Close(int handle)

@@ -71,6 +71,9 @@ protected:
 private:
     int IndexOf(const char *id) const;
     template <typename Handler> static void Dispatch(int handle, Handler &&handler);
+    // Dispatch to the control of the id, if the window has one.
+    template <typename Handler>
+    static void DispatchToControl(int handle, const char *id, Handler &&handler);
 
     const WindowDesign &m_design;
     int m_handle = 0; // 0 once closed
