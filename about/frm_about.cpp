@@ -58,7 +58,7 @@ constexpr ControlDesign kControls[] = {
      .foreColour = kBlack,
      .wordWrap = true},
 };
-static_assert(std::size(kControls) == kAboutControlCount);
+static_assert(NamedInOrder(kControls, kAboutControlNames));
 
 } // namespace
 
@@ -68,7 +68,11 @@ frmAbout::frmAbout(Loader load, LauncherPlatform &launcher)
     : m_load(std::move(load)), m_launcher(launcher)
 {}
 
-frmAbout::~frmAbout() { Unload(); }
+frmAbout::~frmAbout()
+{
+    m_unloaded = nullptr; // the program is ending: nothing is left to tell
+    Unload();
+}
 
 void frmAbout::Show(const ScreenRect &mainWindow, const ScreenRect &mainButtons,
                     const ScreenRect &workArea)
@@ -79,8 +83,52 @@ void frmAbout::Show(const ScreenRect &mainWindow, const ScreenRect &mainButtons,
         const ScreenRect frame = m_window->Frame();
         m_window->Move(
             PlaceBeside(mainWindow, mainButtons, frame.Width(), frame.Height(), workArea));
+        m_lastFocus.reset();
     }
     m_window->Show();
+    Activate();
+}
+
+bool frmAbout::Key(AboutControl focused, const KeyPress &key)
+{
+    if (!m_window)
+        return false;
+    const auto press = [this](int index) {
+        if (index >= 0)
+            Click(AboutControl(index));
+        return true;
+    };
+    switch (key.key) {
+    case Key::Tab: {
+        if (key.ctrl || key.alt)
+            return false;
+        const int next =
+            NextTabStop(TabStops(kAboutDesign, [](int) { return true; }), int(focused), key.shift);
+        if (next >= 0)
+            m_window->SetFocus(AboutControl(next));
+        return true;
+    }
+    case Key::Enter:
+        return press(DesignOf(focused).kind == ControlKind::CommandButton
+                         ? int(focused)
+                         : DefaultButton(kAboutDesign));
+    case Key::Escape:
+        return press(DefaultButton(kAboutDesign));
+    case Key::Letter:
+        if (const int button = AccessKeyControl(kAboutDesign, key.letter);
+            key.alt && !key.ctrl && button >= 0)
+            return press(button);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void frmAbout::Activate()
+{
+    if (m_window)
+        m_window->SetFocus(m_lastFocus.value_or(
+            AboutControl(TabStops(kAboutDesign, [](int) { return true; }).front())));
 }
 
 void frmAbout::Click(AboutControl control)
@@ -93,8 +141,11 @@ void frmAbout::Click(AboutControl control)
 
 void frmAbout::Unload()
 {
-    if (AboutControls *window = std::exchange(m_window, nullptr))
+    if (AboutControls *window = std::exchange(m_window, nullptr)) {
         window->Unload();
+        if (m_unloaded)
+            m_unloaded();
+    }
 }
 
 void frmAbout::LoadStep() { m_window->SetCaption(std::string("About ") + kApplicationTitle); }

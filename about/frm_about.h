@@ -12,26 +12,27 @@
 
 #include "common/design.h"
 #include "common/placement.h"
+#include "main_window/interaction.h"
 
 #include <functional>
+#include <iterator>
+#include <optional>
 #include <string>
 
 namespace tavrel {
 
 class LauncherPlatform;
 
-// In the order the dialog creates them, which is the order of kAboutDesign.
-enum class AboutControl {
-    picIcon,
-    cmdOK,
-    cmdSysInfo,
-    Label1,
-    Line1,
-    lblDescription,
-    lblTitle,
-    lblDisclaimer
-};
-inline constexpr int kAboutControlCount = static_cast<int>(AboutControl::lblDisclaimer) + 1;
+// In the order the dialog creates them, which is the order of kAboutDesign;
+// the design is checked against these names when it is compiled.
+// clang-format off
+#define TAVREL_ABOUT_CONTROLS(X) \
+    X(picIcon) X(cmdOK) X(cmdSysInfo) X(Label1) X(Line1) X(lblDescription) X(lblTitle) \
+    X(lblDisclaimer)
+// clang-format on
+
+TAVREL_DECLARE_CONTROLS(AboutControl, kAboutControlNames, TAVREL_ABOUT_CONTROLS)
+inline constexpr int kAboutControlCount = int(std::size(kAboutControlNames));
 
 // The dialog and its controls. Line1 is the etched separator that the two
 // lines of the Line1 array draw together: grey, with white beneath it.
@@ -50,6 +51,7 @@ public:
     // The dialog with its frame, in pixels, and moving it there.
     virtual ScreenRect Frame() const = 0;
     virtual void Move(ScreenPoint topLeft) = 0;
+    virtual void SetFocus(AboutControl control) = 0;
     // Displays the dialog without modality and without an owner, activates it
     // and brings it to the front.
     virtual void Show() = 0;
@@ -80,8 +82,19 @@ public:
               const ScreenRect &workArea);
     // A command button of the dialog was pressed.
     void Click(AboutControl control);
-    // "OK", Esc or the frame's close button.
+    // "OK", or the frame's close button, or the desktop closing the dialog.
     void Unload();
+    bool Loaded() const { return m_window != nullptr; }
+    // Run each time the dialog has been unloaded.
+    void WhenUnloaded(std::function<void()> unloaded) { m_unloaded = std::move(unloaded); }
+
+    // A key pressed while `focused` has the focus; true when the dialog took
+    // it. Enter presses the focused button, or else OK; Esc presses OK;
+    // Alt with an access key presses its button; Tab goes round.
+    bool Key(AboutControl focused, const KeyPress &key);
+    // A control took the focus; the dialog gives it back when activated again.
+    void FocusIn(AboutControl control) { m_lastFocus = control; }
+    void Activate();
 
 private:
     void LoadStep();
@@ -89,6 +102,8 @@ private:
     Loader m_load;
     LauncherPlatform &m_launcher;
     AboutControls *m_window = nullptr;
+    std::function<void()> m_unloaded;
+    std::optional<AboutControl> m_lastFocus;
 };
 
 } // namespace tavrel

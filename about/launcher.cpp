@@ -1,5 +1,7 @@
 #include "about/launcher.h"
 
+#include "common/application.h"
+
 #include <array>
 #include <stdexcept>
 
@@ -75,7 +77,7 @@ void StartSysInfo(LauncherPlatform &platform)
             throw std::runtime_error("empty system-information path");
         platform.StartProgram(path);
     } catch (const std::exception &) {
-        platform.ShowMessage(kSysInfoUnavailable);
+        platform.ShowMessage(kApplicationTitle, kSysInfoUnavailable);
     }
 }
 

@@ -34,8 +34,8 @@ public:
     // Starts exactly the program file at path, in a normal window, without
     // waiting; throws std::runtime_error when it cannot be started.
     virtual void StartProgram(const std::string &path) = 0;
-    // A message box with an OK button, no icon, titled with the application's title.
-    virtual void ShowMessage(const std::string &text) = 0;
+    // A message box with an OK button and no icon.
+    virtual void ShowMessage(const std::string &title, const std::string &text) = 0;
 };
 
 // Reads one value of one key as text into keyValue; true when it was read.

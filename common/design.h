@@ -7,6 +7,7 @@
 #include "common/colours.h"
 
 #include <span>
+#include <string_view>
 
 namespace tavrel {
 
@@ -60,6 +61,34 @@ inline bool ReadsBefore(const ControlDesign &a, const ControlDesign &b)
 {
     return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
 }
+
+// A box whose text is drawn in its own background colour hides its value:
+// its selection too, whatever colours a platform highlights with.
+constexpr bool HidesValue(const ControlDesign &box, ColourValue foreColour)
+{
+    return box.kind == ControlKind::TextBox && foreColour == box.backColour;
+}
+
+// True when the controls carry these names, in this order: ties a window's
+// control enumeration to its design by name, at compile time.
+constexpr bool NamedInOrder(std::span<const ControlDesign> controls,
+                            std::span<const char *const> names)
+{
+    if (controls.size() != names.size())
+        return false;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (std::string_view(controls[i].name) != names[i])
+            return false;
+    return true;
+}
+
+// A window's controls from one list of names, X(name) each: the enumeration
+// `Type`, in the list's order, and `names`, the same names as strings.
+#define TAVREL_ENUMERATOR(name) name,
+#define TAVREL_NAME(name) #name,
+#define TAVREL_DECLARE_CONTROLS(Type, names, LIST)                                                 \
+    enum class Type { LIST(TAVREL_ENUMERATOR) };                                                   \
+    inline constexpr const char *names[] = {LIST(TAVREL_NAME)};
 
 struct WindowDesign
 {

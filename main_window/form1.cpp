@@ -2,6 +2,7 @@
 
 #include "about/frm_about.h"
 #include "calc/descent.h"
+#include "common/application.h"
 #include "common/numbers.h"
 
 #include <algorithm>
@@ -34,14 +35,26 @@ ScreenRect ButtonsPart(const ScreenRect &frame)
 
 } // namespace
 
-Form1::Form1(Form1Controls &controls, frmAbout &about) : m_controls(controls), m_about(about) {}
+Form1::Form1(Form1Controls &controls, frmAbout &about) : m_controls(controls), m_about(about)
+{
+    // The About box gone: the focus comes back here, or, with this window
+    // closed already, the program ends with its last window.
+    m_about.WhenUnloaded([this] {
+        if (m_shown)
+            Activate();
+        else
+            m_controls.End();
+    });
+}
+
+Form1::~Form1() { m_about.WhenUnloaded(nullptr); }
 
 template <typename Procedure> void Form1::RunProcedure(Procedure &&procedure)
 {
     try {
         procedure();
     } catch (const std::exception &e) {
-        m_controls.ShowMessage(e.what());
+        m_controls.ShowMessage(kApplicationTitle, e.what());
     }
 }
 
@@ -55,6 +68,115 @@ void Form1::Load()
         DescribeRows(IsWind(m_controls.Value(Form1Control::VScroll8)));
     });
 }
+
+void Form1::Show()
+{
+    const ScreenRect frame = m_controls.Frame(), work = m_controls.WorkArea();
+    // Centred across, an eighth of the spare height from the top: room below
+    // for the About box on a short screen, such as a browser's.
+    m_controls.Move({work.left + (work.Width() - frame.Width()) / 2,
+                     work.top + std::max(0, work.Height() - frame.Height()) / 8});
+    m_controls.Show();
+    m_shown = true;
+    m_lastFocus.reset();
+    Activate();
+}
+
+void Form1::Close()
+{
+    m_shown = false;
+    m_controls.Hide();
+    if (!m_about.Loaded())
+        m_controls.End();
+}
+
+std::vector<Form1Control> Form1::TabStops() const
+{
+    const auto available = [this](int index) {
+        const auto control = Form1Control(index);
+        if (control == Form1Control::VScroll6 || control == Form1Control::VScroll7)
+            return IsWind(m_controls.Value(Form1Control::VScroll8)); // shown with the wind only
+        if (DesignOf(control).kind == ControlKind::OptionButton)
+            return m_controls.Selected(control); // the group's one stop
+        return DesignOf(control).visible;
+    };
+    std::vector<Form1Control> stops;
+    for (const int index : tavrel::TabStops(kForm1Design, available))
+        stops.push_back(Form1Control(index));
+    return stops;
+}
+
+bool Form1::Key(Form1Control focused, const KeyPress &key)
+{
+    if (key.key == Key::Tab && !key.ctrl && !key.alt) {
+        std::vector<int> indices;
+        for (const Form1Control stop : TabStops())
+            indices.push_back(int(stop));
+        if (const int next = NextTabStop(indices, int(focused), key.shift); next >= 0)
+            m_controls.SetFocus(Form1Control(next));
+        return true;
+    }
+    if (key.key == Key::Enter || key.key == Key::Escape)
+        return true; // no default and no cancel button in this window
+    switch (DesignOf(focused).kind) {
+    case ControlKind::Spinner:
+        if (const std::optional<SpinAction> action = SpinnerKey(key)) {
+            Spin(focused, *action);
+            return true;
+        }
+        return false;
+    case ControlKind::OptionButton: {
+        // Each arrow moves to the group's other option and selects it.
+        const bool arrow = key.key == Key::Up || key.key == Key::Down || key.key == Key::Left ||
+                           key.key == Key::Right;
+        if (!arrow || key.ctrl || key.alt)
+            return false;
+        const Form1Control other =
+            focused == Form1Control::Option1 ? Form1Control::Option2 : Form1Control::Option1;
+        m_controls.Select(other);
+        m_controls.SetFocus(other);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void Form1::FocusIn(Form1Control control) { m_lastFocus = control; }
+
+void Form1::Activate()
+{
+    const std::vector<Form1Control> stops = TabStops();
+    const bool stillStop =
+        m_lastFocus && std::find(stops.begin(), stops.end(), *m_lastFocus) != stops.end();
+    if (stillStop)
+        m_controls.SetFocus(*m_lastFocus);
+    else if (!stops.empty())
+        m_controls.SetFocus(stops.front());
+}
+
+int Form1::ArrowPressed(Form1Control spinner, bool upperArrow)
+{
+    const SpinAction action = upperArrow ? SpinAction::LineUp : SpinAction::LineDown;
+    m_heldSpinner = spinner;
+    const int delay = m_held.Press(action);
+    m_controls.SetFocus(spinner); // as a desktop scroll bar takes it on a click
+    Spin(spinner, action);
+    return delay;
+}
+
+int Form1::ArrowHover(bool overArrow) { return m_held.Hover(overArrow); }
+
+int Form1::ArrowTimer()
+{
+    const std::optional<SpinAction> action = m_held.Tick();
+    if (!action)
+        return 0;
+    Spin(m_heldSpinner, *action);
+    return HeldArrow::kRepeatIntervalMs;
+}
+
+int Form1::ArrowReleased() { return m_held.Release(); }
 
 void Form1::Change(Form1Control box)
 {

@@ -4,11 +4,12 @@
 // C++, the same on every platform, and holds everything the program decides:
 // the number conversions, the descent computation, the windows' designs and
 // their event procedures, how a spinner moves, where the About box first
-// appears, and the system-information launcher. The front-ends, qt/ for the
-// Linux desktop and win32/ for Windows, build each window's controls from its
-// design, implement its control interface (Form1Controls, AboutControls) over
-// their toolkit, and turn each user action into a call of the procedures
-// here; they decide nothing themselves.
+// appears, how the windows answer keys, the focus, a held arrow and the
+// wheel (interaction.h), and when the program ends. The front-ends (qt/,
+// win32/, web/) build each window's controls from its design, implement its
+// control interface (Form1Controls, AboutControls) over their toolkit, and
+// turn each user action into a call of the procedures here; they decide
+// nothing themselves.
 //
 // Every value lives in a control: a spinner's value, a box's text, the option
 // selection. The procedures read controls, call the core and write controls.
@@ -23,10 +24,12 @@
 #pragma once
 
 #include "main_window/form1_controls.h"
+#include "main_window/interaction.h"
 #include "main_window/spinner_motion.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tavrel {
 
@@ -36,9 +39,15 @@ class Form1
 {
 public:
     Form1(Form1Controls &controls, frmAbout &about);
+    ~Form1();
+    Form1(const Form1 &) = delete;
+    Form1 &operator=(const Form1 &) = delete;
 
     // The load step: fills the seven input boxes from their spinners.
     void Load();
+    // Shows the window at its first place, centred across the work area near
+    // its top, with the focus on its first tab stop.
+    void Show();
     // A box's text has changed, by the user or by a write; the front-end
     // reports every change its toolkit reports.
     void Change(Form1Control box);
@@ -49,6 +58,29 @@ public:
     void Wheel(Form1Control spinner, int units);
     // A command button was pressed.
     void Click(Form1Control control);
+
+    // A key pressed while `focused` has the focus. True when the window took
+    // it: the toolkit must then do nothing more with it. Enter and Esc press
+    // nothing here; Tab goes round the tab stops; the arrows move between
+    // the options and a spinner takes its scroll-bar keys.
+    bool Key(Form1Control focused, const KeyPress &key);
+    // The controls Tab stops at, in order, as the window stands now.
+    std::vector<Form1Control> TabStops() const;
+    // A control took the focus; the window gives it back to it when it is
+    // activated again.
+    void FocusIn(Form1Control control);
+    void Activate();
+    // The frame's close button, or the desktop closing the window: it goes,
+    // and the program ends once no window of it is left.
+    void Close();
+
+    // An arrow of a spinner pressed by the pointer, the pointer moving on or
+    // off that arrow, the front-end's timer and the release (HeldArrow):
+    // each answers what the front-end's timer does next.
+    int ArrowPressed(Form1Control spinner, bool upperArrow);
+    int ArrowHover(bool overArrow);
+    int ArrowTimer();
+    int ArrowReleased();
 
 private:
     void SpinnerChange(const SpinnerPair &pair);
@@ -70,6 +102,10 @@ private:
     std::optional<Form1Control> m_writing; // the box whose text Form1 is setting
     WheelNotches m_wheel;
     std::optional<Form1Control> m_wheelSpinner; // the one m_wheel's part notch belongs to
+    HeldArrow m_held;
+    Form1Control m_heldSpinner = Form1Control::VScroll5;
+    std::optional<Form1Control> m_lastFocus;
+    bool m_shown = false;
 };
 
 } // namespace tavrel

@@ -8,51 +8,26 @@
 #include "common/placement.h"
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace tavrel {
 
-// In the order the window creates them, which is the order of kForm1Design.
-enum class Form1Control {
-    VScroll5,
-    VScroll8,
-    VScroll7,
-    VScroll6,
-    VScroll4,
-    VScroll3,
-    VScroll2,
-    Command3,
-    Text9,
-    Text8,
-    Text7,
-    Option2,
-    Option1,
-    Command2,
-    Command1,
-    Text6,
-    Text4,
-    Text3,
-    Text2,
-    Text1,
-    Label11,
-    Label5,
-    Label18,
-    Label17,
-    Label16,
-    Label15,
-    Label14,
-    Label10,
-    Label13,
-    Label12,
-    Label9,
-    Label8,
-    Label7,
-    Label4,
-    Label3,
-    Label2,
-    Label1,
-};
-inline constexpr int kForm1ControlCount = static_cast<int>(Form1Control::Label1) + 1;
+// In the order the window creates them, which is the order of kForm1Design;
+// the design is checked against these names when it is compiled.
+// clang-format off
+#define TAVREL_FORM1_CONTROLS(X) \
+    X(VScroll5) X(VScroll8) X(VScroll7) X(VScroll6) X(VScroll4) X(VScroll3) \
+    X(VScroll2) X(Command3) X(Text9) X(Text8) X(Text7) X(Option2) \
+    X(Option1) X(Command2) X(Command1) X(Text6) X(Text4) X(Text3) \
+    X(Text2) X(Text1) X(Label11) X(Label5) X(Label18) X(Label17) \
+    X(Label16) X(Label15) X(Label14) X(Label10) X(Label13) X(Label12) \
+    X(Label9) X(Label8) X(Label7) X(Label4) X(Label3) X(Label2) \
+    X(Label1)
+// clang-format on
+
+TAVREL_DECLARE_CONTROLS(Form1Control, kForm1ControlNames, TAVREL_FORM1_CONTROLS)
+inline constexpr int kForm1ControlCount = int(std::size(kForm1ControlNames));
 
 // The window and its controls with their initial properties; the heading and
 // wind-direction rows start in their no-wind look, since the wind speed starts at 0.
@@ -111,17 +86,26 @@ public:
     virtual void SetValue(Form1Control spinner, std::int16_t value) = 0;
     virtual void SetVisible(Form1Control spinner, bool visible) = 0;
     // Text colour of a label or a box; system colours are the desktop's own.
+    // A box hides its value, selection included, when HidesValue says so.
     virtual void SetForeColour(Form1Control control, ColourValue colour) = 0;
     // What assistive tools say of a box or spinner beside its name.
     virtual void SetDescription(Form1Control control, const std::string &description) = 0;
     virtual bool Selected(Form1Control option) const = 0;
-    // A message box with an OK button and no icon, titled with the application's title.
-    virtual void ShowMessage(const std::string &text) = 0;
+    // Selects an option button; the other of the group is deselected.
+    virtual void Select(Form1Control option) = 0;
+    // Gives a control the keyboard focus, the window's own when it is not active.
+    virtual void SetFocus(Form1Control control) = 0;
+    // A message box with an OK button and no icon.
+    virtual void ShowMessage(const std::string &title, const std::string &text) = 0;
     // Ends the program at once: no further procedure runs, every window goes.
     virtual void End() = 0;
     // The window with its frame, and the work area of its screen, in pixels.
     virtual ScreenRect Frame() const = 0;
     virtual ScreenRect WorkArea() const = 0;
+    // Moves the window's frame there, shows it and activates it, or hides it.
+    virtual void Move(ScreenPoint topLeft) = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
 
 protected:
     ~Form1Controls() = default;

@@ -11,6 +11,7 @@ using enum ControlKind;
 
 constexpr FontDesign kSmall{8.25, true};
 constexpr FontDesign kLarge{9.75, true};
+constexpr const char *kDistance = "Distance"; // Label13, and what screen readers call Text6
 
 // In creation order, which Form1Control follows.
 constexpr ControlDesign kControls[] = {
@@ -109,7 +110,8 @@ constexpr ControlDesign kControls[] = {
      .rect = {1200, 2205, 1095, 375},
      .tabIndex = 8,
      .font = kLarge,
-     .foreColour = kDarkBlue},
+     .foreColour = kDarkBlue,
+     .accessibleName = kDistance},
     {.name = "Text4",
      .kind = TextBox,
      .rect = {1624, 1320, 600, 285},
@@ -183,7 +185,7 @@ constexpr ControlDesign kControls[] = {
     {.name = "Label13",
      .kind = Label,
      .rect = {120, 2325, 1005, 255},
-     .caption = "Distance",
+     .caption = kDistance,
      .font = kLarge},
     {.name = "Label12",
      .kind = Label,
@@ -230,7 +232,7 @@ constexpr ControlDesign kControls[] = {
      .font = kSmall,
      .toolTip = "Your altitude starting the descent."},
 };
-static_assert(std::size(kControls) == kForm1ControlCount);
+static_assert(NamedInOrder(kControls, kForm1ControlNames));
 
 } // namespace
 

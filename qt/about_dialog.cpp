@@ -1,8 +1,10 @@
 #include "qt/about_dialog.h"
 
 #include "qt/build_window.h"
+#include "qt/keys.h"
 #include "qt/look.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -27,6 +29,9 @@ AboutDialog::AboutDialog(frmAbout &procedures) : QDialog(nullptr), m_procedures(
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const std::vector<QWidget *> controls = BuildWindow(this, kAboutDesign);
     std::copy(controls.begin(), controls.end(), m_controls.begin());
+    for (QWidget *control : m_controls)
+        if (control)
+            control->installEventFilter(this);
 
     // The icon engine picks airliner@2x.png on screens scaled by 2 or more.
     auto *picture = static_cast<QLabel *>(m_controls[std::size_t(AboutControl::picIcon)]);
@@ -59,6 +64,41 @@ void AboutDialog::Show()
 void AboutDialog::Unload() { QDialog::done(Rejected); }
 
 void AboutDialog::reject() { m_procedures.Unload(); }
+
+void AboutDialog::SetFocus(AboutControl control)
+{
+    m_controls[std::size_t(control)]->setFocus(Qt::TabFocusReason);
+}
+
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto found = std::find(m_controls.begin(), m_controls.end(), watched);
+    if (found == m_controls.end())
+        return false;
+    const auto control = AboutControl(found - m_controls.begin());
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        m_procedures.FocusIn(control);
+        return false;
+    case QEvent::ShortcutOverride: // Alt+S comes as a key, not as the button's shortcut
+        if (static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier)
+            event->accept();
+        return false;
+    case QEvent::KeyPress: {
+        const std::optional<KeyPress> key = ToKeyPress(*static_cast<QKeyEvent *>(event));
+        return key && m_procedures.Key(control, *key);
+    }
+    default:
+        return false;
+    }
+}
+
+void AboutDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_procedures.Activate();
+    QDialog::changeEvent(event);
+}
 
 void AboutDialog::paintEvent(QPaintEvent *event)
 {

@@ -24,10 +24,14 @@ public:
     void Move(ScreenPoint topLeft) override;
     void Show() override;
     void Unload() override;
+    void SetFocus(AboutControl control) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // Esc and the frame's close button.
+    // Keys and focus of the controls, to the procedures.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    // The frame's close button (Esc is the procedures' key).
     void reject() override;
 
 private:

@@ -56,18 +56,12 @@ QWidget *CreateControl(QWidget *window, const ControlDesign &design)
     case ControlKind::OptionButton: {
         auto *option = new QRadioButton(caption, window);
         option->setChecked(design.selected);
-        // Only the selected option is a tab stop, in both directions, from the
-        // start: Qt keeps it so once an option of the group has had the focus.
-        if (!design.selected)
-            option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
         control = option;
         break;
     }
     case ControlKind::CommandButton: {
         auto *button = new QPushButton(caption, window);
-        // Enter presses the default button, or the focused one in a dialog;
-        // in the main window, none.
-        button->setDefault(design.isDefault);
+        button->setDefault(design.isDefault); // its look; the procedures take Enter and Esc
         control = button;
         break;
     }
@@ -83,7 +77,7 @@ QWidget *CreateControl(QWidget *window, const ControlDesign &design)
     if (design.backColour != kDefaultColour)
         SetBackColour(control, design.backColour);
     if (design.foreColour != kDefaultColour)
-        SetForeColour(control, design.foreColour);
+        SetForeColour(control, design.foreColour, HidesValue(design, design.foreColour));
     if (*design.toolTip)
         control->setToolTip(QString::fromUtf8(design.toolTip));
     if (*design.accessibleName)
@@ -102,7 +96,6 @@ std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design)
 
     const qreal dpi = window->logicalDpiY();
     std::vector<QWidget *> controls;
-    std::vector<std::pair<int, QWidget *>> tabOrder;
     std::vector<std::pair<const ControlDesign *, QWidget *>> labels;
     for (const ControlDesign &control : design.controls) {
         QWidget *widget = CreateControl(window, control);
@@ -117,8 +110,6 @@ std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design)
             if (!control.wordWrap)
                 widget->resize(std::max(widget->width(), widget->sizeHint().width()),
                                widget->height());
-        } else if (control.tabIndex >= 0) {
-            tabOrder.emplace_back(control.tabIndex, widget);
         }
     }
     // Lowered last first, so that screen readers meet them in reading order.
@@ -126,11 +117,6 @@ std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design)
               [](const auto &a, const auto &b) { return ReadsBefore(*b.first, *a.first); });
     for (const auto &[control, label] : labels)
         label->lower();
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    if (!tabOrder.empty())
-        tabOrder.front().second->setFocus();
 
     window->setFixedSize(TwipsToPixels(design.widthTwips, dpi),
                          TwipsToPixels(design.heightTwips, dpi));

@@ -11,8 +11,8 @@ namespace tavrel {
 
 // Builds a window from its design: caption, fixed client size and font, and a
 // widget for each control, in design order (nullptr for a line, which the
-// window paints), placed, with the focus order of the tab indexes. Only the
-// selected option button of the window is a tab stop. Returns the widgets.
+// window paints), placed. Returns the widgets. The focus order is the
+// procedures' (Key), not Qt's.
 std::vector<QWidget *> BuildWindow(QWidget *window, const WindowDesign &design);
 
 } // namespace tavrel

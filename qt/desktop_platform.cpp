@@ -38,9 +38,10 @@ void DesktopPlatform::StartProgram(const std::string &path)
         throw std::runtime_error("cannot start " + path);
 }
 
-void DesktopPlatform::ShowMessage(const std::string &text)
+void DesktopPlatform::ShowMessage(const std::string &title, const std::string &text)
 {
-    tavrel::ShowMessage(QApplication::activeWindow(), QString::fromStdString(text));
+    tavrel::ShowMessage(QApplication::activeWindow(), QString::fromStdString(title),
+                        QString::fromStdString(text));
 }
 
 } // namespace tavrel

@@ -16,7 +16,7 @@ public:
     Registry &registry() override;
     bool FileExists(const std::string &path) override;
     void StartProgram(const std::string &path) override;
-    void ShowMessage(const std::string &text) override;
+    void ShowMessage(const std::string &title, const std::string &text) override;
 
 private:
     StandInRegistry m_registry;

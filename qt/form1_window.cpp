@@ -1,11 +1,14 @@
 #include "qt/form1_window.h"
 
 #include "qt/build_window.h"
+#include "qt/keys.h"
 #include "qt/look.h"
 #include "qt/spinner.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,9 +25,39 @@ Form1Window::Form1Window(frmAbout &about) : m_procedures(*this, about)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const std::vector<QWidget *> controls = BuildWindow(this, kForm1Design);
     std::copy(controls.begin(), controls.end(), m_controls.begin());
+    for (QWidget *control : m_controls)
+        if (control)
+            control->installEventFilter(this);
     DescribeControls();
     Connect();
     m_procedures.Load();
+}
+
+bool Form1Window::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto found = std::find(m_controls.begin(), m_controls.end(), watched);
+    if (found == m_controls.end())
+        return false;
+    const auto control = Form1Control(found - m_controls.begin());
+    if (event->type() == QEvent::FocusIn)
+        m_procedures.FocusIn(control);
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const std::optional<KeyPress> key = ToKeyPress(*static_cast<QKeyEvent *>(event));
+    return key && m_procedures.Key(control, *key);
+}
+
+void Form1Window::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_procedures.Activate();
+    QWidget::changeEvent(event);
+}
+
+void Form1Window::closeEvent(QCloseEvent *event)
+{
+    event->ignore(); // the procedures hide the window, and end the program with the last one
+    m_procedures.Close();
 }
 
 void Form1Window::Connect()
@@ -39,10 +72,7 @@ void Form1Window::Connect()
                     [this, control] { AnnounceValue(control); });
             break;
         case ControlKind::Spinner:
-            connect(Control<Spinner>(control), &Spinner::Spun, this,
-                    [this, control](SpinAction action) { m_procedures.Spin(control, action); });
-            connect(Control<Spinner>(control), &Spinner::Wheeled, this,
-                    [this, control](int units) { m_procedures.Wheel(control, units); });
+            ConnectSpinner(control);
             break;
         case ControlKind::CommandButton:
             connect(Control<QPushButton>(control), &QPushButton::clicked, this,
@@ -54,6 +84,24 @@ void Form1Window::Connect()
     }
 }
 
+void Form1Window::ConnectSpinner(Form1Control control)
+{
+    Spinner *spinner = Control<Spinner>(control);
+    connect(spinner, &Spinner::Spun, this,
+            [this, control](SpinAction action) { m_procedures.Spin(control, action); });
+    connect(spinner, &Spinner::Wheeled, this,
+            [this, control](int units) { m_procedures.Wheel(control, units); });
+    connect(spinner, &Spinner::ArrowPressed, this, [this, control, spinner](bool upper) {
+        spinner->Arm(m_procedures.ArrowPressed(control, upper));
+    });
+    connect(spinner, &Spinner::ArrowHovered, this,
+            [this, spinner](bool over) { spinner->Arm(m_procedures.ArrowHover(over)); });
+    connect(spinner, &Spinner::ArrowReleased, this,
+            [this, spinner] { spinner->Arm(m_procedures.ArrowReleased()); });
+    connect(spinner, &Spinner::TimerFired, this,
+            [this, spinner] { spinner->Arm(m_procedures.ArrowTimer()); });
+}
+
 void Form1Window::DescribeControls()
 {
     for (const SpinnerPair &pair : kSpinnerPairs) {
@@ -62,8 +110,6 @@ void Form1Window::DescribeControls()
             control->setAccessibleName(name);
         Control<Spinner>(pair.spinner)->SetBuddy(Control<QLineEdit>(pair.box), RangeOf(pair));
     }
-    Control<QWidget>(Form1Control::Text6)
-        ->setAccessibleName(QString::fromUtf8(DesignOf(Form1Control::Label13).caption));
 }
 
 std::string Form1Window::Text(Form1Control box) const
@@ -112,7 +158,7 @@ void Form1Window::SetVisible(Form1Control spinner, bool visible)
 
 void Form1Window::SetForeColour(Form1Control control, ColourValue colour)
 {
-    tavrel::SetForeColour(Control<QWidget>(control), colour);
+    tavrel::SetForeColour(Control<QWidget>(control), colour, HidesValue(DesignOf(control), colour));
 }
 
 bool Form1Window::Selected(Form1Control option) const
@@ -120,12 +166,37 @@ bool Form1Window::Selected(Form1Control option) const
     return Control<QRadioButton>(option)->isChecked();
 }
 
-void Form1Window::ShowMessage(const std::string &text)
+void Form1Window::Select(Form1Control option) { Control<QRadioButton>(option)->setChecked(true); }
+
+void Form1Window::SetFocus(Form1Control control)
 {
-    tavrel::ShowMessage(this, QString::fromStdString(text));
+    if (!isActiveWindow())
+        activateWindow();
+    Control<QWidget>(control)->setFocus(Qt::TabFocusReason);
 }
 
-void Form1Window::End() { QCoreApplication::exit(0); }
+void Form1Window::ShowMessage(const std::string &title, const std::string &text)
+{
+    tavrel::ShowMessage(this, QString::fromStdString(title), QString::fromStdString(text));
+}
+
+void Form1Window::Move(ScreenPoint topLeft) { move(topLeft.x, topLeft.y); }
+
+void Form1Window::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1Window::Hide() { hide(); }
+
+void Form1Window::End()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
 
 namespace {
 

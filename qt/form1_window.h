@@ -27,10 +27,24 @@ public:
     void SetForeColour(Form1Control control, ColourValue colour) override;
     void SetDescription(Form1Control control, const std::string &description) override;
     bool Selected(Form1Control option) const override;
-    void ShowMessage(const std::string &text) override;
+    void Select(Form1Control option) override;
+    void SetFocus(Form1Control control) override;
+    void ShowMessage(const std::string &title, const std::string &text) override;
     void End() override;
     ScreenRect Frame() const override;
     ScreenRect WorkArea() const override;
+    void Move(ScreenPoint topLeft) override;
+    void Show() override;
+    void Hide() override;
+
+    // Shows the window as the program starts.
+    void Start() { m_procedures.Show(); }
+
+protected:
+    // Keys and focus of the controls, to the procedures.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     template <typename T> T *Control(Form1Control control) const
@@ -38,6 +52,7 @@ private:
         return static_cast<T *>(m_controls[static_cast<std::size_t>(control)]);
     }
     void Connect();
+    void ConnectSpinner(Form1Control control);
     // Names and descriptions that screen readers speak for the boxes and spinners.
     void DescribeControls();
     // Tells assistive tools a box's new value, and its spinner's.

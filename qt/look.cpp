@@ -1,6 +1,5 @@
 #include "qt/look.h"
 
-#include "common/application.h"
 #include "common/twips.h"
 
 #include <QApplication>
@@ -59,7 +58,7 @@ QIcon ApplicationIcon()
     return icon;
 }
 
-void SetForeColour(QWidget *widget, ColourValue colour)
+void SetForeColour(QWidget *widget, ColourValue colour, bool hidesValue)
 {
     QPalette palette = widget->palette();
     const QColor qcolour = ToQColor(colour);
@@ -68,7 +67,7 @@ void SetForeColour(QWidget *widget, ColourValue colour)
         palette.setColor(role, qcolour);
     if (qobject_cast<QLineEdit *>(widget)) {
         // The selection is drawn in highlight colours: hide it with the value.
-        const bool hidden = qcolour == palette.color(QPalette::Base);
+        const bool hidden = hidesValue;
         const QPalette standard = QApplication::palette();
         for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -77,10 +76,9 @@ void SetForeColour(QWidget *widget, ColourValue colour)
     widget->setPalette(palette);
 }
 
-void ShowMessage(QWidget *parent, const QString &text)
+void ShowMessage(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

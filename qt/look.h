@@ -25,12 +25,12 @@ QFont ClassicFont(qreal pointSize, bool bold);
 // The application's window icon, 16 to 64 pixels (32 at a scale factor of 2).
 QIcon ApplicationIcon();
 
-// Text colour: a box's text, a label's or button's caption. A box whose text
-// colour is its background colour hides its value, selected or not.
-void SetForeColour(QWidget *widget, ColourValue colour);
+// Text colour: a box's text, a label's or button's caption. A box that
+// hidesValue (HidesValue) draws its selection in that colour too.
+void SetForeColour(QWidget *widget, ColourValue colour, bool hidesValue = false);
 
-// A message box with an OK button and no icon, titled with the application's title.
-void ShowMessage(QWidget *parent, const QString &text);
+// A message box with an OK button and no icon.
+void ShowMessage(QWidget *parent, const QString &title, const QString &text);
 
 // A rectangle in twips as pixels at a logical DPI. Edges are converted, not
 // sizes, so that neighbours meet without gaps.

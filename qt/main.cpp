@@ -16,10 +16,12 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed desktop entry (and its icon) on Wayland.
     QApplication::setDesktopFileName("org.tavrel.Tavrel");
     QApplication::setWindowIcon(tavrel::ApplicationIcon());
+    // The procedures end the program with its last window, not Qt.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     tavrel::DesktopPlatform launcher;
     tavrel::frmAbout about(tavrel::AboutDialog::Load, launcher);
     tavrel::Form1Window window(about);
-    window.show();
+    window.Start();
     return app.exec();
 }

@@ -2,7 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -15,10 +14,6 @@
 namespace tavrel {
 
 namespace {
-
-// The platform's scroll-bar timing: first repeat after half a second, then 20 a second.
-constexpr int kRepeatDelayMs = 500;
-constexpr int kRepeatIntervalMs = 50;
 
 // A solid triangle drawn row by row, so that it stays crisp at a few pixels.
 void DrawArrow(QPainter &painter, const QRect &area, bool up)
@@ -104,10 +99,8 @@ Spinner::Spinner(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
     Q_UNUSED(factoryInstalled);
     // Scroll bars of the desktop take the focus on Tab and on a click.
     setFocusPolicy(Qt::StrongFocus);
-    connect(&m_repeat, &QTimer::timeout, this, [this] {
-        m_repeat.setInterval(kRepeatIntervalMs);
-        emit Spun(m_pressed == Arrow::Up ? SpinAction::LineUp : SpinAction::LineDown);
-    });
+    m_repeat.setSingleShot(true);
+    connect(&m_repeat, &QTimer::timeout, this, &Spinner::TimerFired);
 }
 
 QSize Spinner::sizeHint() const
@@ -146,7 +139,7 @@ void Spinner::paintEvent(QPaintEvent *)
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
     for (const Arrow arrow : {Arrow::Up, Arrow::Down}) {
         const QRect button = ArrowRect(arrow);
-        const bool sunken = m_held && m_pressed == arrow;
+        const bool sunken = m_repeat.isActive() && m_pressed == arrow;
         qDrawWinButton(&painter, button, palette(), sunken, &palette().brush(QPalette::Button));
 
         painter.setPen(arrowColour);
@@ -162,11 +155,12 @@ void Spinner::paintEvent(QPaintEvent *)
     }
 }
 
-void Spinner::SetHeld(bool held)
+void Spinner::Arm(int timer)
 {
-    m_held = held;
-    if (held)
-        m_repeat.start(kRepeatDelayMs);
+    if (timer == HeldArrow::kKeep)
+        return;
+    if (timer > 0)
+        m_repeat.start(timer);
     else
         m_repeat.stop();
     update();
@@ -179,29 +173,26 @@ void Spinner::mousePressEvent(QMouseEvent *event)
         return;
     }
     m_pressed = ArrowAt(event->position().toPoint());
-    if (m_pressed == Arrow::None)
-        return;
-    emit Spun(m_pressed == Arrow::Up ? SpinAction::LineUp : SpinAction::LineDown);
-    SetHeld(true);
+    m_over = true;
+    if (m_pressed != Arrow::None)
+        emit ArrowPressed(m_pressed == Arrow::Up);
 }
 
 void Spinner::mouseMoveEvent(QMouseEvent *event)
 {
-    // Like a desktop scroll bar: leaving the pressed arrow pauses the repeat,
-    // coming back resumes it.
-    if (m_pressed == Arrow::None)
-        return;
     const bool over = ArrowAt(event->position().toPoint()) == m_pressed;
-    if (over != m_held)
-        SetHeld(over);
+    if (m_pressed != Arrow::None && over != m_over) {
+        m_over = over;
+        emit ArrowHovered(over);
+    }
 }
 
 void Spinner::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || m_pressed == Arrow::None)
         return;
-    SetHeld(false);
     m_pressed = Arrow::None;
+    emit ArrowReleased();
 }
 
 void Spinner::contextMenuEvent(QContextMenuEvent *event)
@@ -216,20 +207,6 @@ void Spinner::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
-void Spinner::keyPressEvent(QKeyEvent *event)
-{
-    // The keys of a desktop scroll bar that has the focus.
-    static const QHash<int, SpinAction> kKeys = {
-        {Qt::Key_Up, SpinAction::LineUp},     {Qt::Key_Left, SpinAction::LineUp},
-        {Qt::Key_Down, SpinAction::LineDown}, {Qt::Key_Right, SpinAction::LineDown},
-        {Qt::Key_PageUp, SpinAction::PageUp}, {Qt::Key_PageDown, SpinAction::PageDown},
-        {Qt::Key_Home, SpinAction::Top},      {Qt::Key_End, SpinAction::Bottom}};
-    const auto key = kKeys.find(event->key());
-    if (key == kKeys.end() || event->modifiers() & ~Qt::KeypadModifier) {
-        event->ignore();
-        return;
-    }
-    emit Spun(*key);
-}
+void Spinner::keyPressEvent(QKeyEvent *event) { event->ignore(); }
 
 } // namespace tavrel

@@ -3,15 +3,16 @@
 //
 // It keeps QScrollBar's value and range, and draws and hit-tests just the
 // two arrows itself: the desktop styles would squeeze or drop an arrow in a
-// bar this short. It never moves by itself: an arrow click (repeated while
-// held), a key or the wheel becomes a Spun or Wheeled signal, and the main
-// window's procedures decide the new value. Screen readers meet it as a spin
+// bar this short. It never moves by itself and decides nothing: the press
+// of an arrow, the pointer moving on or off it, its release, the timer and
+// the wheel become signals; the main window's procedures decide the new
+// value and the timer (HeldArrow), which Arm carries out. Screen readers meet it as a spin
 // button whose value is its buddy box's number (not the bar's own value),
 // with the box's range, and whose "increase" is its upper arrow.
 #pragma once
 
 #include "main_window/form1_controls.h"
-#include "main_window/spinner_motion.h"
+#include "main_window/interaction.h"
 
 #include <QScrollBar>
 #include <QTimer>
@@ -42,8 +43,17 @@ public:
     Arrow ArrowAt(QPoint point) const;
     QRect ArrowRect(Arrow arrow) const;
 
+    // The timer as the procedures answer: HeldArrow::kKeep, 0 to stop, or a
+    // delay in ms. The pressed arrow looks sunken while the timer runs.
+    void Arm(int timer);
+
 signals:
+    // A screen reader's increase or decrease.
     void Spun(tavrel::SpinAction action);
+    void ArrowPressed(bool upperArrow);
+    void ArrowHovered(bool overArrow);
+    void ArrowReleased();
+    void TimerFired();
     // The wheel turned over it, in eighths of a degree (120 a notch).
     void Wheeled(int units);
 
@@ -54,15 +64,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    // The procedures took every key a spinner answers (through the window);
+    // QScrollBar would move itself on the rest, behind their back.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void SetHeld(bool held);
-
     QWidget *m_buddy = nullptr;
     BoxRange m_range{};
     Arrow m_pressed = Arrow::None;
-    bool m_held = false; // pressed and the pointer still over that arrow
+    bool m_over = false; // the pointer over the pressed arrow
     QTimer m_repeat;
 };
 

@@ -14,22 +14,24 @@
 # page only when a web test is.
 EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-daemon python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
     dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev libc++-dev libc++abi-dev
-    googletest emscripten chromium chromium-driver python3-selenium"
+    googletest emscripten chromium chromium-driver python3-selenium python3-pil"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 build=$PWD/build/default
 if [ $# -eq 0 ]; then
     cmake --build --preset default
 else
-    # The build tree's files that the selected tests run, as target names; a
-    # test that reads the whole build tree (the package test) needs it all.
+    # The build tree's files that the selected tests run or require, as
+    # target names: read from CTest's description of the tests, which names
+    # them even before they are built. A test that reads the whole build
+    # tree (the package test) needs it all.
     targets=()
     while read -r word; do
         case $word in
         "$build") targets=(all) && break ;;
         "$build"/*) [ -d "$word" ] || targets+=("$(basename "$word")") ;;
         esac
-    done < <(ctest --preset default -N -V "$@" | sed -n 's/^.*Test command: //p' | tr ' ' '\n' | tr -d '"')
+    done < <(ctest --preset default --show-only=json-v1 "$@" | grep -o '"[^"]*"' | tr -d '"')
     if ((${#targets[@]})); then
         cmake --build --preset default --target "${targets[@]}"
     fi

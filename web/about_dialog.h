@@ -1,6 +1,6 @@
 // The About box in the page: the controls of kAboutDesign behind
-// AboutControls; "OK" (also Enter and Esc), "System Info..." and the frame's
-// close button go to frmAbout's procedures.
+// AboutControls; its buttons, keys, focus and the frame's close button go to
+// frmAbout's procedures.
 #pragma once
 
 #include "about/frm_about.h"
@@ -19,12 +19,19 @@ public:
     void Move(ScreenPoint topLeft) override { DesignedWindow::Move(topLeft); }
     void Show() override { DesignedWindow::Show(); }
     void Unload() override { CloseLater(); }
+    void SetFocus(AboutControl control) override { Focus(int(control)); }
 
 private:
     explicit AboutDialog(frmAbout &procedures);
 
     void OnClick(int index) override;
     void OnClose() override;
+    bool OnKey(int index, const KeyPress &key) override
+    {
+        return m_procedures.Key(AboutControl(index), key);
+    }
+    void OnFocus(int index) override { m_procedures.FocusIn(AboutControl(index)); }
+    void OnActivate() override { m_procedures.Activate(); }
 
     frmAbout &m_procedures;
 };

@@ -35,8 +35,8 @@ std::string Escaped(std::string_view text)
     return html;
 }
 
-// A caption's "&" marks its access key: underlined, and Alt with it presses
-// the control. "&&" is a plain "&".
+// A caption's "&" marks its access key, underlined (the procedures take
+// Alt with it). "&&" is a plain "&".
 std::string Caption(std::string_view caption, std::string &accessKey)
 {
     std::string html;
@@ -84,8 +84,8 @@ std::string ControlMarkup(const ControlDesign &control)
     if (*control.accessibleName)
         attributes += (control.kind == PictureBox ? " alt=\"" : " aria-label=\"") +
                       Escaped(control.accessibleName) + "\"";
-    if (!accessKey.empty())
-        attributes += " accesskey=\"" + accessKey + "\"";
+    if (HidesValue(control, control.foreColour))
+        attributes += " data-blank"; // its selection hidden too
     if (!control.visible)
         attributes += " hidden";
 

@@ -13,8 +13,8 @@ inline constexpr double kCssDpi = 96.0;
 // The client area of the window: one element per control, its id the
 // control's name, placed from its twips, with the design's captions, fonts,
 // colours, tooltips and initial states. The controls that take the focus
-// come first, in the focus order, which is the order Tab follows; the others
-// come after them in reading order, as screen readers meet them.
+// come first, in the focus order; the others come after them in reading
+// order, as screen readers meet them.
 std::string WindowMarkup(const WindowDesign &design);
 
 } // namespace tavrel

@@ -6,6 +6,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <utility>
@@ -70,23 +71,55 @@ void DesignedWindow::Change(int handle, const char *id)
                       [](DesignedWindow &window, int index) { window.OnChange(index); });
 }
 
-void DesignedWindow::Spin(int handle, const char *id, const char *action)
-{
-    static constexpr std::pair<const char *, SpinAction> kActions[] = {
-        {"LineUp", SpinAction::LineUp}, {"LineDown", SpinAction::LineDown},
-        {"PageUp", SpinAction::PageUp}, {"PageDown", SpinAction::PageDown},
-        {"Top", SpinAction::Top},       {"Bottom", SpinAction::Bottom}};
-    for (const auto &[name, value] : kActions)
-        if (std::strcmp(name, action) == 0)
-            DispatchToControl(handle, id, [spin = value](DesignedWindow &window, int index) {
-                window.OnSpin(index, spin);
-            });
-}
-
-void DesignedWindow::Wheel(int handle, const char *id, int units)
+void DesignedWindow::Wheel(int handle, const char *id, int deltaMode, double deltaY)
 {
     DispatchToControl(handle, id,
-                      [units](DesignedWindow &window, int index) { window.OnWheel(index, units); });
+                      [units = WheelUnits(deltaMode, deltaY)](DesignedWindow &window, int index) {
+                          window.OnWheel(index, units);
+                      });
+}
+
+bool DesignedWindow::Key(int handle, const char *id, const char *key, bool shift, bool ctrl,
+                         bool alt)
+{
+    static constexpr std::pair<const char *, tavrel::Key> kKeys[] = {
+        {"Tab", Key::Tab},          {"Enter", Key::Enter},    {"Escape", Key::Escape},
+        {"ArrowUp", Key::Up},       {"ArrowDown", Key::Down}, {"ArrowLeft", Key::Left},
+        {"ArrowRight", Key::Right}, {"PageUp", Key::PageUp},  {"PageDown", Key::PageDown},
+        {"Home", Key::Home},        {"End", Key::End}};
+    KeyPress press{.shift = shift, .ctrl = ctrl, .alt = alt};
+    for (const auto &[name, value] : kKeys)
+        if (std::strcmp(name, key) == 0)
+            press.key = value;
+    if (press.key == Key::Other && std::strlen(key) == 1 && std::isalnum(key[0])) {
+        press.key = Key::Letter;
+        press.letter = char(std::toupper(key[0]));
+    }
+    bool taken = false;
+    if (press.key != Key::Other)
+        DispatchToControl(handle, id, [&](DesignedWindow &window, int index) {
+            taken = window.OnKey(index, press);
+        });
+    return taken;
+}
+
+void DesignedWindow::Focus(int handle, const char *id)
+{
+    DispatchToControl(handle, id, [](DesignedWindow &window, int index) { window.OnFocus(index); });
+}
+
+void DesignedWindow::Activate(int handle)
+{
+    Dispatch(handle, [](DesignedWindow &window) { window.OnActivate(); });
+}
+
+int DesignedWindow::Arrow(int handle, const char *id, const char *event)
+{
+    int timer = 0;
+    DispatchToControl(handle, id, [&](DesignedWindow &window, int index) {
+        timer = window.OnArrow(index, event);
+    });
+    return timer;
 }
 
 void DesignedWindow::Click(int handle, const char *id)
@@ -145,10 +178,14 @@ void DesignedWindow::SetForeColour(int index, ColourValue colour)
     page_set_style(m_handle, control.name, "color", CssColour(colour).c_str());
     if (control.kind == ControlKind::TextBox)
         page_set_attribute(m_handle, control.name, "data-blank",
-                           colour == control.backColour ? "" : nullptr);
+                           HidesValue(control, colour) ? "" : nullptr);
 }
 
 bool DesignedWindow::Checked(int index) const { return page_checked(m_handle, Id(index)) != 0; }
+
+void DesignedWindow::Select(int index) { page_select(m_handle, Id(index)); }
+
+void DesignedWindow::Focus(int index) { page_focus(m_handle, Id(index)); }
 
 void DesignedWindow::SetCaption(const std::string &caption)
 {
@@ -192,14 +229,27 @@ EMSCRIPTEN_KEEPALIVE void tavrel_change(int window, const char *id)
     tavrel::DesignedWindow::Change(window, id);
 }
 
-EMSCRIPTEN_KEEPALIVE void tavrel_spin(int window, const char *id, const char *action)
+EMSCRIPTEN_KEEPALIVE void tavrel_wheel(int window, const char *id, int deltaMode, double deltaY)
 {
-    tavrel::DesignedWindow::Spin(window, id, action);
+    tavrel::DesignedWindow::Wheel(window, id, deltaMode, deltaY);
 }
 
-EMSCRIPTEN_KEEPALIVE void tavrel_wheel(int window, const char *id, int units)
+EMSCRIPTEN_KEEPALIVE int tavrel_key(int window, const char *id, const char *key, int shift,
+                                    int ctrl, int alt)
 {
-    tavrel::DesignedWindow::Wheel(window, id, units);
+    return tavrel::DesignedWindow::Key(window, id, key, shift, ctrl, alt);
+}
+
+EMSCRIPTEN_KEEPALIVE void tavrel_focus(int window, const char *id)
+{
+    tavrel::DesignedWindow::Focus(window, id);
+}
+
+EMSCRIPTEN_KEEPALIVE void tavrel_activate(int window) { tavrel::DesignedWindow::Activate(window); }
+
+EMSCRIPTEN_KEEPALIVE int tavrel_arrow(int window, const char *id, const char *event)
+{
+    return tavrel::DesignedWindow::Arrow(window, id, event);
 }
 
 EMSCRIPTEN_KEEPALIVE void tavrel_click(int window, const char *id)

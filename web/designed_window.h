@@ -5,16 +5,13 @@
 // the window's handle and the control's id; the window's handlers turn each
 // into a call of its procedures.
 //
-// Keys are the desktop's: Tab goes round the window's controls in the focus
-// order, the arrow keys move in the option group; in a window with a
-// default button, Enter presses the focused command button or else the
-// default one, and Esc the default one; in a window without, neither
-// presses anything.
+// Every key, focus, arrow and activation goes to the window's procedures,
+// which decide what it does (main_window/interaction.h).
 #pragma once
 
 #include "common/design.h"
 #include "common/placement.h"
-#include "main_window/spinner_motion.h"
+#include "main_window/interaction.h"
 
 #include <string>
 
@@ -29,10 +26,16 @@ public:
     // What the page reports, passed on to the window of the handle, if it is
     // still open; a window unloaded meanwhile is deleted afterwards.
     static void Change(int handle, const char *id);
-    static void Spin(int handle, const char *id, const char *action);
-    static void Wheel(int handle, const char *id, int units);
+    static void Wheel(int handle, const char *id, int deltaMode, double deltaY);
     static void Click(int handle, const char *id);
     static void Close(int handle);
+    // A key, by the DOM's name of it; true when the window took it.
+    static bool Key(int handle, const char *id, const char *key, bool shift, bool ctrl, bool alt);
+    static void Focus(int handle, const char *id);
+    static void Activate(int handle);
+    // An arrow of a spinner: "up" or "down" pressed, "on" or "off" it,
+    // "tick" of the timer, "release". Returns the timer (HeldArrow).
+    static int Arrow(int handle, const char *id, const char *event);
 
 protected:
     // Opens the window, hidden, with its controls. role: "main" or "dialog".
@@ -48,6 +51,8 @@ protected:
     // A box whose text takes its background colour hides its selection too.
     void SetForeColour(int index, ColourValue colour);
     bool Checked(int index) const;
+    void Select(int index);
+    void Focus(int index);
 
     void SetCaption(const std::string &caption);
     void Show();
@@ -60,13 +65,15 @@ protected:
 
     // A box's text was edited.
     virtual void OnChange(int /*index*/) {}
-    // An arrow of a spinner, held or clicked, or a key on it.
-    virtual void OnSpin(int /*index*/, SpinAction /*action*/) {}
     // The wheel over a spinner, in the desktop's units (120 a notch).
     virtual void OnWheel(int /*index*/, int /*units*/) {}
     virtual void OnClick(int /*index*/) {}
     // The frame's close button.
     virtual void OnClose() = 0;
+    virtual bool OnKey(int /*index*/, const KeyPress & /*key*/) { return false; }
+    virtual void OnFocus(int /*index*/) {}
+    virtual void OnActivate() {}
+    virtual int OnArrow(int /*index*/, const std::string & /*event*/) { return 0; }
 
 private:
     int IndexOf(const char *id) const;

@@ -1,6 +1,5 @@
 #include "web/desktop_platform.h"
 
-#include "common/application.h"
 #include "web/page.h"
 
 #include <stdexcept>
@@ -12,9 +11,9 @@ void DesktopPlatform::StartProgram(const std::string &path)
     throw std::runtime_error("cannot start " + path);
 }
 
-void DesktopPlatform::ShowMessage(const std::string &text)
+void DesktopPlatform::ShowMessage(const std::string &title, const std::string &text)
 {
-    page_message(kApplicationTitle, text.c_str());
+    page_message(title.c_str(), text.c_str());
 }
 
 } // namespace tavrel

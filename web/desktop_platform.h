@@ -31,7 +31,7 @@ public:
     bool FileExists(const std::string &) override { return false; }
     // A page cannot start a program of the device.
     void StartProgram(const std::string &path) override;
-    void ShowMessage(const std::string &text) override;
+    void ShowMessage(const std::string &title, const std::string &text) override;
 
 private:
     EmptyRegistry m_registry;

@@ -1,6 +1,5 @@
 #include "web/form1_window.h"
 
-#include "common/application.h"
 #include "common/numbers.h"
 #include "web/page.h"
 
@@ -19,7 +18,6 @@ Form1Window::Form1Window(frmAbout &about)
         m_values[std::size_t(i)] = std::int16_t(DesignOf(Form1Control(i)).spinner.value);
     DescribeControls();
     m_procedures.Load();
-    Show();
 }
 
 void Form1Window::DescribeControls()
@@ -31,7 +29,6 @@ void Form1Window::DescribeControls()
         SetAttribute(Index(pair.spinner), "aria-valuemin", NumberToText(range.minimum));
         SetAttribute(Index(pair.spinner), "aria-valuemax", NumberToText(range.maximum));
     }
-    SetAttribute(Index(Form1Control::Text6), "aria-label", DesignOf(Form1Control::Label13).caption);
 }
 
 std::string Form1Window::Text(Form1Control box) const { return DesignedWindow::Text(Index(box)); }
@@ -72,25 +69,35 @@ void Form1Window::SetDescription(Form1Control control, const std::string &descri
 
 bool Form1Window::Selected(Form1Control option) const { return Checked(Index(option)); }
 
-void Form1Window::ShowMessage(const std::string &text)
+void Form1Window::ShowMessage(const std::string &title, const std::string &text)
 {
-    page_message(kApplicationTitle, text.c_str());
+    page_message(title.c_str(), text.c_str());
 }
 
 void Form1Window::End() { page_end(); }
 
 void Form1Window::OnChange(int index) { m_procedures.Change(Form1Control(index)); }
 
-void Form1Window::OnSpin(int index, SpinAction action)
-{
-    m_procedures.Spin(Form1Control(index), action);
-}
-
 void Form1Window::OnWheel(int index, int units) { m_procedures.Wheel(Form1Control(index), units); }
 
 void Form1Window::OnClick(int index) { m_procedures.Click(Form1Control(index)); }
 
-// As on the desktop, the program goes on while the About box is open.
-void Form1Window::OnClose() { Hide(); }
+void Form1Window::OnClose() { m_procedures.Close(); }
+
+bool Form1Window::OnKey(int index, const KeyPress &key)
+{
+    return m_procedures.Key(Form1Control(index), key);
+}
+
+int Form1Window::OnArrow(int index, const std::string &event)
+{
+    if (event == "up" || event == "down")
+        return m_procedures.ArrowPressed(Form1Control(index), event == "up");
+    if (event == "on" || event == "off")
+        return m_procedures.ArrowHover(event == "on");
+    if (event == "tick")
+        return m_procedures.ArrowTimer();
+    return m_procedures.ArrowReleased();
+}
 
 } // namespace tavrel

@@ -13,8 +13,10 @@ namespace tavrel {
 class Form1Window : public DesignedWindow, public Form1Controls
 {
 public:
-    // Opens the window, runs its load step and shows it.
+    // Opens the window and runs its load step.
     explicit Form1Window(frmAbout &about);
+    // Shows it as the program starts.
+    void Start() { m_procedures.Show(); }
 
     std::string Text(Form1Control box) const override;
     void SetText(Form1Control box, const std::string &text) override;
@@ -24,17 +26,25 @@ public:
     void SetForeColour(Form1Control control, ColourValue colour) override;
     void SetDescription(Form1Control control, const std::string &description) override;
     bool Selected(Form1Control option) const override;
-    void ShowMessage(const std::string &text) override;
+    void Select(Form1Control option) override { DesignedWindow::Select(int(option)); }
+    void SetFocus(Form1Control control) override { Focus(int(control)); }
+    void ShowMessage(const std::string &title, const std::string &text) override;
     void End() override;
     ScreenRect Frame() const override { return DesignedWindow::Frame(); }
     ScreenRect WorkArea() const override { return DesignedWindow::WorkArea(); }
+    void Move(ScreenPoint topLeft) override { DesignedWindow::Move(topLeft); }
+    void Show() override { DesignedWindow::Show(); }
+    void Hide() override { DesignedWindow::Hide(); }
 
 private:
     void OnChange(int index) override;
-    void OnSpin(int index, SpinAction action) override;
     void OnWheel(int index, int units) override;
     void OnClick(int index) override;
     void OnClose() override;
+    bool OnKey(int index, const KeyPress &key) override;
+    void OnFocus(int index) override { m_procedures.FocusIn(Form1Control(index)); }
+    void OnActivate() override { m_procedures.Activate(); }
+    int OnArrow(int index, const std::string &event) override;
     // Names, ranges and descriptions that screen readers speak for the boxes
     // and spinners.
     void DescribeControls();

@@ -10,5 +10,6 @@ int main()
     static tavrel::DesktopPlatform launcher;
     static tavrel::frmAbout about(tavrel::AboutDialog::Load, launcher);
     static tavrel::Form1Window window(about);
+    window.Start();
     return 0;
 }

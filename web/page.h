@@ -11,9 +11,9 @@ extern "C" {
 // hidden until shown. role is "main" or "dialog". Returns its handle.
 int page_open(const char *role, const char *caption, const char *markup);
 void page_set_caption(int window, const char *caption);
-// Shows the window in front of the others, with the focus inside it.
+// Shows the window in front of the others.
 void page_show(int window);
-// Hides the window; the page ends when no window of it is left shown.
+// Hides the window.
 void page_hide(int window);
 // Removes the window and its controls; no event of it comes any more.
 void page_close(int window);
@@ -32,6 +32,10 @@ void page_set_attribute(int window, const char *id, const char *name, const char
 void page_set_style(int window, const char *id, const char *property, const char *value);
 void page_set_hidden(int window, const char *id, int hidden);
 int page_checked(int window, const char *id);
+void page_select(int window, const char *id);
+// Gives a control the focus, and its window with it; a box's text is
+// selected, as the desktop's Tab selects it.
+void page_focus(int window, const char *id);
 
 // A message box in the page with an OK button, over every window until OK.
 void page_message(const char *title, const char *text);

@@ -36,6 +36,8 @@ mergeInto(LibraryManager.library, {
   page_checked: function(window, id) {
     return Module.page.checked(window, UTF8ToString(id)) ? 1 : 0;
   },
+  page_select: function(window, id) { Module.page.select(window, UTF8ToString(id)); },
+  page_focus: function(window, id) { Module.page.focus(window, UTF8ToString(id)); },
   page_message: function(title, text) {
     Module.page.message(UTF8ToString(title), UTF8ToString(text));
   },

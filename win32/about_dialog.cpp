@@ -23,11 +23,7 @@ void AboutDialog::SetCaption(const std::string &caption)
     SetWindowTextW(Handle(), Utf16(caption).c_str());
 }
 
-void AboutDialog::Move(ScreenPoint topLeft)
-{
-    SetWindowPos(Handle(), nullptr, topLeft.x, topLeft.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void AboutDialog::Move(ScreenPoint topLeft) { MoveTo(topLeft); }
 
 void AboutDialog::Show()
 {

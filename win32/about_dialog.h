@@ -19,6 +19,7 @@ public:
     void Move(ScreenPoint topLeft) override;
     void Show() override;
     void Unload() override;
+    void SetFocus(AboutControl control) override { Focus(int(control)); }
 
 private:
     explicit AboutDialog(frmAbout &procedures);
@@ -28,6 +29,12 @@ private:
     void OnClose() override;
     void OnLayout(UINT dpi) override;
     void OnDestroyed() override;
+    bool OnKey(int index, const KeyPress &key) override
+    {
+        return index >= 0 && m_procedures.Key(AboutControl(index), key);
+    }
+    void OnFocus(int index) override { m_procedures.FocusIn(AboutControl(index)); }
+    void OnActivate() override { m_procedures.Activate(); }
 
     frmAbout &m_procedures;
     HBITMAP m_picture = nullptr;

@@ -93,18 +93,20 @@ std::vector<HWND> CreateControls(HWND window, const WindowDesign &design, FontCa
         const ControlDesign &control = design.controls[i];
         ClassAndStyle kind = ClassOf(control);
         kind.style |= WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
-        // An option group is a run of option buttons; only the selected one is a tab stop.
+        // An option group is a run of option buttons: a click on one clears
+        // the other. A scroll bar takes the focus on a click only as a tab
+        // stop; which control Tab goes to is the procedures' choice.
         const bool option = control.kind == ControlKind::OptionButton;
         if (!option || previous != ControlKind::OptionButton)
             kind.style |= WS_GROUP;
-        if (control.tabIndex >= 0 && (!option || control.selected))
+        if (control.tabIndex >= 0)
             kind.style |= WS_TABSTOP;
         const int id = control.isDefault ? IDOK : kFirstControlId + int(i);
         const HFONT font = FontOf(design, control, fonts, dpi);
         const RECT place = PlaceOf(control, font, measure, dpi);
         // A picture box draws no text: its window text is the name screen readers say.
-        const std::wstring text =
-            Utf16(*control.accessibleName ? control.accessibleName : control.caption);
+        const std::wstring text = Utf16(
+            control.kind == ControlKind::PictureBox ? control.accessibleName : control.caption);
         const HWND handle = CreateWindowExW(
             kind.exStyle, kind.windowClass, text.c_str(), kind.style, place.left, place.top,
             place.right - place.left, place.bottom - place.top, window,

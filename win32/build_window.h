@@ -18,8 +18,8 @@ inline constexpr int kFirstControlId = 100;
 
 // Creates the controls of the design as children of window, with their
 // captions, styles, fonts and initial values, placed at dpi, in the focus
-// order (the order in which the dialog manager tabs). Returns them in design
-// order.
+// order, which is the order screen readers meet them in. Returns them in
+// design order.
 std::vector<HWND> CreateControls(HWND window, const WindowDesign &design, FontCache &fonts,
                                  UINT dpi);
 

@@ -2,6 +2,7 @@
 
 #include "resources/windows/resource.h"
 #include "win32/build_window.h"
+#include "win32/keys.h"
 #include "win32/picture_box.h"
 #include "win32/text.h"
 
@@ -17,7 +18,6 @@ constexpr wchar_t kWindowClass[] = L"TavrelWindow";
 constexpr UINT kDestroyMessage = WM_APP;
 
 DesignedWindow *g_creating = nullptr; // the window whose dialog is being created
-int g_openWindows = 0;
 
 ColourValue System(int index) { return kSystemColourFlag | ColourValue(index); }
 
@@ -64,7 +64,6 @@ DesignedWindow::DesignedWindow(const WindowDesign &design, DWORD style, DWORD ex
     CreateDialogIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE *>(dialog.data()),
                                nullptr, nullptr, 0);
     g_creating = nullptr;
-    ++g_openWindows;
     SetWindowTextW(m_window, Utf16(design.caption).c_str());
     const UINT dpi = GetDpiForWindow(m_window);
     SizeWindow(m_window, design, dpi);
@@ -81,15 +80,19 @@ DesignedWindow::~DesignedWindow()
     if (m_window) {
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
-        --g_openWindows;
     }
 }
 
-void DesignedWindow::Centre()
+void DesignedWindow::Focus(int index)
 {
-    const ScreenRect work = WorkArea(), frame = Frame();
-    SetWindowPos(m_window, nullptr, work.left + (work.Width() - frame.Width()) / 2,
-                 work.top + (work.Height() - frame.Height()) / 2, 0, 0,
+    if (GetForegroundWindow() != m_window)
+        SetForegroundWindow(m_window);
+    SendMessageW(m_window, WM_NEXTDLGCTL, WPARAM(Control(index)), TRUE);
+}
+
+void DesignedWindow::MoveTo(ScreenPoint topLeft)
+{
+    SetWindowPos(m_window, nullptr, topLeft.x, topLeft.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -157,7 +160,8 @@ LRESULT CALLBACK DesignedWindow::TextBoxProc(HWND box, UINT message, WPARAM wPar
         RemoveWindowSubclass(box, TextBoxProc, index);
     const auto *window = reinterpret_cast<const DesignedWindow *>(self);
     const ColourValue back = window->BackColour(index, System(COLOR_WINDOW));
-    if (message == WM_PAINT && window->m_foreColours[index] == back) {
+    if (message == WM_PAINT &&
+        HidesValue(window->m_design.controls[index], window->m_foreColours[index])) {
         // The edit control paints (and keeps its own state) first; then its
         // client area is filled over, the caret lifted off meanwhile.
         const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
@@ -175,31 +179,14 @@ LRESULT CALLBACK DesignedWindow::TextBoxProc(HWND box, UINT message, WPARAM wPar
 
 bool DesignedWindow::TranslateKey(const MSG &message)
 {
-    if (message.message != WM_KEYDOWN ||
-        (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE))
-        return false;
-    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    const std::optional<KeyPress> key = ToKeyPress(message);
+    const HWND root = key ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     wchar_t className[std::size(kWindowClass)] = {};
     if (!root || !GetClassNameW(root, className, int(std::size(className))) ||
         std::wstring_view(className) != kWindowClass)
         return false;
-    if (auto *self = reinterpret_cast<DesignedWindow *>(GetWindowLongPtrW(root, GWLP_USERDATA)))
-        self->OnKey(message.wParam);
-    return true;
-}
-
-void DesignedWindow::OnKey(WPARAM key)
-{
-    const auto isDefault = [](const ControlDesign &control) { return control.isDefault; };
-    const auto found = std::find_if(m_design.controls.begin(), m_design.controls.end(), isDefault);
-    if (found == m_design.controls.end())
-        return; // a window without a default button: Enter and Esc press nothing
-    int index = int(found - m_design.controls.begin());
-    const int focused = IndexOf(GetFocus());
-    if (key == VK_RETURN && focused >= 0 &&
-        m_design.controls[std::size_t(focused)].kind == ControlKind::CommandButton)
-        index = focused;
-    OnCommand(index, BN_CLICKED);
+    auto *self = reinterpret_cast<DesignedWindow *>(GetWindowLongPtrW(root, GWLP_USERDATA));
+    return self && self->OnKey(self->IndexOf(GetFocus()), *key);
 }
 
 LRESULT CALLBACK DesignedWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -232,10 +219,18 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         ScreenToClient(m_window, &at);
         const int index =
             IndexOf(ChildWindowFromPointEx(m_window, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT));
-        if (index >= 0 && m_design.controls[std::size_t(index)].kind == ControlKind::Spinner)
+        if (index >= 0)
             OnWheel(index, GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const int focused = IndexOf(GetFocus()); focused >= 0)
+                OnFocus(focused);
+            break;
+        }
+        OnActivate(); // the procedures give the focus back
+        return 0;
     case WM_CTLCOLOREDIT:
         return OnCtlColor(HDC(wParam), HWND(lParam), System(COLOR_WINDOW));
     case WM_CTLCOLORSTATIC:
@@ -264,8 +259,6 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DefDlgProcW(m_window, message, wParam, lParam);
         m_window = nullptr;
-        if (--g_openWindows == 0)
-            PostQuitMessage(0);
         OnDestroyed();
         return 0;
     }

@@ -3,17 +3,16 @@
 // the design's fonts and colours, and laid out again when the window moves
 // to a screen of another DPI.
 //
-// Both windows are dialogs of Tavrel's own window class, so that the dialog
-// manager gives them a dialog's keyboard: Tab in the focus order, the arrow
-// keys in the option group. Enter and Esc are the window's own: in a window
-// with a default button, Enter presses the focused command button or else
-// the default one, and Esc the default one; in a window without, neither
-// presses anything. The one window procedure dispatches the rest to small
-// handlers of each window.
+// Both windows are dialogs of Tavrel's own window class. Every key that a
+// window of Tavrel's takes (Tab, Enter, Esc, the arrows, the page keys,
+// Alt with a letter) goes to its procedures before the dialog manager sees
+// it, and so do the focus it had when deactivated and its activation. The
+// one window procedure dispatches the rest to small handlers of each window.
 #pragma once
 
 #include "common/design.h"
 #include "common/placement.h"
+#include "main_window/interaction.h"
 #include "win32/look.h"
 
 #define WIN32_LEAN_AND_MEAN
@@ -31,8 +30,8 @@ public:
 
     HWND Handle() const { return m_window; }
 
-    // Enter and Esc for the window of Tavrel's that the message is for; true
-    // when the message was such a key and is handled.
+    // A key for the window of Tavrel's that the message is for; true when
+    // its procedures took it.
     static bool TranslateKey(const MSG &message);
 
 protected:
@@ -46,8 +45,9 @@ protected:
     void SetForeColour(int index, ColourValue colour);
     // Destroys the window once the message being handled is done.
     void DestroyLater();
-    // Centred on the work area of its screen.
-    void Centre();
+    // Gives a control the focus as Tab does: an edit box's text selected.
+    void Focus(int index);
+    void MoveTo(ScreenPoint topLeft);
     ScreenRect Frame() const;
     ScreenRect WorkArea() const;
 
@@ -64,6 +64,11 @@ protected:
     virtual void OnLayout(UINT /*dpi*/) {}
     // The window is gone; nothing of it may be used any more.
     virtual void OnDestroyed() {}
+    // A key for the control that has the focus (-1: none); true when taken.
+    virtual bool OnKey(int /*index*/, const KeyPress & /*key*/) { return false; }
+    // The control that had the focus as the window was deactivated, and its activation.
+    virtual void OnFocus(int /*index*/) {}
+    virtual void OnActivate() {}
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -72,7 +77,6 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     int IndexOf(HWND control) const;
     void Layout(UINT dpi);
-    void OnKey(WPARAM key);
     LRESULT OnCtlColor(HDC dc, HWND control, ColourValue background);
     ColourValue BackColour(std::size_t index, ColourValue platform) const;
 

@@ -64,9 +64,9 @@ void DesktopPlatform::StartProgram(const std::string &path)
     CloseHandle(process.hProcess);
 }
 
-void DesktopPlatform::ShowMessage(const std::string &text)
+void DesktopPlatform::ShowMessage(const std::string &title, const std::string &text)
 {
-    MessageBoxW(GetActiveWindow(), Utf16(text).c_str(), Utf16(kApplicationTitle).c_str(), MB_OK);
+    MessageBoxW(GetActiveWindow(), Utf16(text).c_str(), Utf16(title).c_str(), MB_OK);
 }
 
 } // namespace tavrel

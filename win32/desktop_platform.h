@@ -26,7 +26,7 @@ public:
     bool FileExists(const std::string &path) override;
     // Starts exactly the file at path in a normal window and returns at once.
     void StartProgram(const std::string &path) override;
-    void ShowMessage(const std::string &text) override;
+    void ShowMessage(const std::string &title, const std::string &text) override;
 
 private:
     WindowsRegistry m_registry;

@@ -1,6 +1,5 @@
 #include "win32/form1_window.h"
 
-#include "common/application.h"
 #include "win32/accessibility.h"
 #include "win32/spinner.h"
 #include "win32/text.h"
@@ -11,7 +10,6 @@ Form1Window::Form1Window(frmAbout &about)
     : DesignedWindow(kForm1Design, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0),
       m_procedures(*this, about)
 {
-    Centre();
     // Screen readers hear each field as its caption and unit, and its spinner
     // as a spin button whose value is the box's text, not the bar's own value.
     for (const SpinnerPair &pair : kSpinnerPairs) {
@@ -19,7 +17,9 @@ Form1Window::Form1Window(frmAbout &about)
         Describe(Control(pair.box), name);
         Describe(Control(pair.spinner), name, Control(pair.box));
     }
-    Describe(Control(Form1Control::Text6), Utf16(DesignOf(Form1Control::Label13).caption));
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        if (const ControlDesign &control = DesignOf(Form1Control(i)); *control.accessibleName)
+            Describe(Control(Form1Control(i)), Utf16(control.accessibleName));
     m_procedures.Load();
 }
 
@@ -35,14 +35,6 @@ void Form1Window::OnCommand(int index, int code)
         if (code == BN_CLICKED)
             m_procedures.Click(control);
         break;
-    case ControlKind::OptionButton:
-        // Only the selected option is a tab stop, so that Tab lands on it alone.
-        for (const Form1Control option : {Form1Control::Option1, Form1Control::Option2}) {
-            const LONG_PTR style = GetWindowLongPtrW(Control(option), GWL_STYLE);
-            SetWindowLongPtrW(Control(option), GWL_STYLE,
-                              Selected(option) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
-        }
-        break;
     default:
         break;
     }
@@ -56,7 +48,26 @@ void Form1Window::OnVScroll(int index, int code)
 
 void Form1Window::OnWheel(int index, int units) { m_procedures.Wheel(Form1Control(index), units); }
 
-void Form1Window::OnClose() { DestroyWindow(Handle()); }
+void Form1Window::OnClose() { m_procedures.Close(); }
+
+bool Form1Window::OnKey(int index, const KeyPress &key)
+{
+    return index >= 0 && m_procedures.Key(Form1Control(index), key);
+}
+
+void Form1Window::Show()
+{
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void Form1Window::Select(Form1Control option)
+{
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        if (DesignOf(Form1Control(i)).kind == ControlKind::OptionButton)
+            SendMessageW(Control(Form1Control(i)), BM_SETCHECK,
+                         Form1Control(i) == option ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 std::string Form1Window::Text(Form1Control box) const { return Utf8(WindowText(Control(box))); }
 
@@ -98,9 +109,9 @@ bool Form1Window::Selected(Form1Control option) const
     return SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Form1Window::ShowMessage(const std::string &text)
+void Form1Window::ShowMessage(const std::string &title, const std::string &text)
 {
-    MessageBoxW(Handle(), Utf16(text).c_str(), Utf16(kApplicationTitle).c_str(), MB_OK);
+    MessageBoxW(Handle(), Utf16(text).c_str(), Utf16(title).c_str(), MB_OK);
 }
 
 void Form1Window::End() { PostQuitMessage(0); }

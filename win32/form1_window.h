@@ -22,10 +22,18 @@ public:
     void SetForeColour(Form1Control control, ColourValue colour) override;
     void SetDescription(Form1Control control, const std::string &description) override;
     bool Selected(Form1Control option) const override;
-    void ShowMessage(const std::string &text) override;
+    void Select(Form1Control option) override;
+    void SetFocus(Form1Control control) override { Focus(int(control)); }
+    void ShowMessage(const std::string &title, const std::string &text) override;
     void End() override;
     ScreenRect Frame() const override { return DesignedWindow::Frame(); }
     ScreenRect WorkArea() const override { return DesignedWindow::WorkArea(); }
+    void Move(ScreenPoint topLeft) override { MoveTo(topLeft); }
+    void Show() override;
+    void Hide() override { ShowWindow(Handle(), SW_HIDE); }
+
+    // Shows the window as the program starts.
+    void Start() { m_procedures.Show(); }
 
 private:
     HWND Control(Form1Control control) const { return DesignedWindow::Control(int(control)); }
@@ -33,6 +41,9 @@ private:
     void OnVScroll(int index, int code) override;
     void OnWheel(int index, int units) override;
     void OnClose() override;
+    bool OnKey(int index, const KeyPress &key) override;
+    void OnFocus(int index) override { m_procedures.FocusIn(Form1Control(index)); }
+    void OnActivate() override { m_procedures.Activate(); }
 
     Form1 m_procedures;
 };

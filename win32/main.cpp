@@ -7,7 +7,7 @@
 
 #include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
@@ -17,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     tavrel::DesktopPlatform launcher;
     tavrel::frmAbout about(tavrel::AboutDialog::Load, launcher);
     tavrel::Form1Window window(about);
-    ShowWindow(window.Handle(), show);
+    window.Start();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

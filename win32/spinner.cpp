@@ -11,6 +11,8 @@ LRESULT CALLBACK SpinnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 {
     if (message == WM_MOUSEWHEEL)
         return SendMessageW(GetParent(window), message, wParam, lParam);
+    if (message == WM_KEYDOWN)
+        return 0; // the procedures took every key a spinner answers; it moves on no other
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, SpinnerProc, 0);
     return DefSubclassProc(window, message, wParam, lParam);

@@ -74,7 +74,10 @@ public:
             throw std::runtime_error("File not found");
         log.push_back("start " + path);
     }
-    void ShowMessage(const std::string &text) override { log.push_back(text); }
+    void ShowMessage(const std::string &title, const std::string &text) override
+    {
+        log.push_back(title + ": " + text);
+    }
 
 private:
     bool Has(const std::string &path) const

@@ -2,6 +2,7 @@
 // stand-in registry of desktops without one on a real folder tree; the wine
 // test reads values through the Windows registry functions.
 #include "about/registry_standin.h"
+#include "common/application.h"
 #include "fake_platform.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST(StartSysInfo, LooksUpStartsOrShowsTheOneMessage)
     // Keys are opened with KEY_READ (20019).
     const std::string tools = "1:C:\\Tools|", x1024(1024, 'x'), x1025(1025, 'x');
     const std::string second = "open MSINFO 20019, open Shared Tools Location 20019, ";
-    const std::string unavailable = kSysInfoUnavailable;
+    const std::string unavailable = std::string(kApplicationTitle) + ": " + kSysInfoUnavailable;
     const struct
     {
         const char *name;

@@ -6,6 +6,7 @@
 
 #include "../about/fake_platform.h"
 #include "about/frm_about.h"
+#include "common/application.h"
 #include "main_window/form1.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,7 @@ struct FakeDialog final : AboutControls
     void Move(ScreenPoint at) override { events.push_back("at " + Text(at.x) + "," + Text(at.y)); }
     void Show() override { events.push_back("show"); }
     void Unload() override { events.push_back("unload"); }
+    void SetFocus(AboutControl) override {}
     static std::string Text(int n) { return std::to_string(n); }
 
     std::vector<std::string> &events;
@@ -56,9 +58,12 @@ public:
             const ControlDesign &d = DesignOf(Form1Control(i));
             m_controls[i] = {"", std::int16_t(d.spinner.value), d.foreColour, d.visible, ""};
         }
-        if (load)
+        if (load) {
             form.Load();
+            form.Show();
+        }
         log.clear();
+        events.clear();
     }
 
     std::string Text(Form1Control box) const override { return At(box).text; }
@@ -85,10 +90,25 @@ public:
         At(control).colour = colour;
     }
     bool Selected(Form1Control option) const override { return option == selected; }
-    void ShowMessage(const std::string &text) override { events.push_back(text); }
+    void Select(Form1Control option) override { selected = option; }
+    void SetFocus(Form1Control control) override
+    {
+        focus = DesignOf(control).name;
+        form.FocusIn(control); // as every toolkit reports it
+    }
+    void ShowMessage(const std::string &title, const std::string &text) override
+    {
+        events.push_back(title == kApplicationTitle ? text : "titled " + title);
+    }
     void End() override { events.push_back("end"); }
     ScreenRect Frame() const override { return frame; }
     ScreenRect WorkArea() const override { return {0, 0, 1024, 768}; }
+    void Move(ScreenPoint at) override
+    {
+        frame = {at.x, at.y, at.x + frame.Width(), at.y + frame.Height()};
+    }
+    void Show() override { events.push_back("shown"); }
+    void Hide() override { events.push_back("hidden"); }
 
     Control &operator[](const std::string &name) const { return At(ByName(name)); }
 
@@ -99,10 +119,15 @@ public:
     //   Text2=12              an edit of a box, which every toolkit reports
     //   Text3:=0 VScroll3:=-5 a text or value set with no report, as no user could
     //   TAS                   the option; Calculate Exit About OK SysInfo: the buttons
+    //   Close CloseAbout      a window's close button
     void Do(const std::string &actions)
     {
         std::istringstream words(actions);
         for (std::string action; words >> action;) {
+            if (action == "Close" || action == "CloseAbout") {
+                action == "Close" ? form.Close() : about.Unload();
+                continue;
+            }
             static const std::map<std::string, Form1Control> kButtons = {
                 {"Calculate", Form1Control::Command1},
                 {"Exit", Form1Control::Command2},
@@ -127,6 +152,8 @@ public:
     }
 
     Form1Control selected = Form1Control::Option1;
+    std::string focus;                    // the control that last got the focus
+    bool taken = false;                   // whether the window took the last key
     ScreenRect frame{100, 100, 508, 322}; // the main window with its frame
     mutable std::vector<std::string> log;
     std::vector<std::string> events; // messages, the end, the About box's life

@@ -111,7 +111,7 @@ TEST(Form1, SpinnersRulesWindStatesAndCalculate)
 TEST(Form1, ButtonsAndTheAboutBox)
 {
     const auto opened = [](const char *at) {
-        return "load caption=About Tavrel V1.0 at " + std::string(at) + " show";
+        return "load caption=About " + std::string(kApplicationTitle) + " at " + at + " show";
     };
     const std::string right = opened("516,100");
     const struct
@@ -132,6 +132,13 @@ TEST(Form1, ButtonsAndTheAboutBox)
          "About",
          opened("112,0"),
          {112, 150, 912, 610}},
+        // The program ends with its last window, however the windows go.
+        {"main window closed: the end", "Close", "hidden end"},
+        {"main window closed, then the About box", "About Close CloseAbout",
+         right + " hidden unload end"},
+        {"main window closed, then OK", "About Close OK", right + " hidden unload end"},
+        {"About box closed: the main window goes on", "About CloseAbout About",
+         right + " unload " + right},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -140,4 +147,55 @@ TEST(Form1, ButtonsAndTheAboutBox)
         window.Do(row.actions);
         EXPECT_EQ(Join(window.events, " "), row.events);
     }
+}
+
+TEST(Form1, HeldArrowsWheelAndKeysOfASpinner)
+{
+    // A held arrow, as the front-end's timer sees it: press, ticks, the
+    // pointer off and back, the release. Text1 and the timer after each step.
+    const struct
+    {
+        const char *name;
+        std::string steps, trail;
+    } rows[] = {
+        // The desktop's timing: half a second, then 20 a second.
+        {"held: first repeat after the delay, then at the interval", "press tick tick release tick",
+         "29900/500 29800/50 29700/50 29700/0 29700/0"},
+        {"off the arrow pauses, back waits the delay again", "press off tick on on tick release",
+         "29900/500 29900/0 29900/0 29900/500 29900/keep 29800/50 29800/0"},
+        {"moving over the arrow keeps the timer", "press on tick", "29900/500 29900/keep 29800/50"},
+        {"the upper arrow held", "up tick", "30100/500 30200/50"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        std::istringstream steps(row.steps);
+        std::vector<std::string> trail;
+        for (std::string step; steps >> step;) {
+            const int timer = step == "press" || step == "up"
+                                  ? window.form.ArrowPressed(Form1Control::VScroll5, step == "up")
+                              : step == "tick"    ? window.form.ArrowTimer()
+                              : step == "release" ? window.form.ArrowReleased()
+                                                  : window.form.ArrowHover(step == "on");
+            trail.push_back(window["Text1"].text + "/" +
+                            (timer == HeldArrow::kKeep ? "keep" : std::to_string(timer)));
+        }
+        EXPECT_EQ(Join(trail, " "), row.trail);
+        EXPECT_EQ(window.focus, "VScroll5"); // pressed, it has the focus
+    }
+
+    // A browser's wheel: 100 pixels, 3 lines or a page a notch, towards the user negative.
+    EXPECT_EQ(WheelUnits(0, 100), -120);
+    EXPECT_EQ(WheelUnits(1, -3), 120);
+    EXPECT_EQ(WheelUnits(2, 0.5), -60);
+
+    // The keys of a desktop scroll bar: Up and Left towards Min, none with a modifier.
+    std::string actions;
+    for (const Key key : {Key::Up, Key::Left, Key::Down, Key::Right, Key::PageUp, Key::PageDown,
+                          Key::Home, Key::End, Key::Tab})
+        for (const bool shift : {false, true}) {
+            const std::optional<SpinAction> action = SpinnerKey({.key = key, .shift = shift});
+            actions += action ? std::to_string(int(*action)) : "-";
+        }
+    EXPECT_EQ(actions, "0-0-1-1-2-3-4-5---");
 }

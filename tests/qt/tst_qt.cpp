@@ -1,6 +1,8 @@
-// The Qt front-end on real widgets: the write-back chain through QLineEdit,
-// the layout with both arrows of every spinner (run at scale 1 and 2), the
-// focus order, the names screen readers speak, and the spinners under the mouse.
+// The Qt front-end on real widgets: every row of the shared scenario table,
+// driven with the mouse and the keyboard as a user drives the program, and
+// the layout with both arrows of every spinner (run at scale 1 and 2).
+#include "../scenarios/scenario_table.h"
+#include "common/application.h"
 #include "common/twips.h"
 #include "qt/about_dialog.h"
 #include "qt/desktop_platform.h"
@@ -12,33 +14,50 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace tavrel;
 
 namespace {
 
-// The program's two windows, as main() builds them.
+// The program's two windows, as main() builds them; a message box is
+// counted and closed with OK as soon as it shows.
 struct App
 {
-    App() { form.show(); }
-    template <typename T = QWidget> T *Child(const char *name, QWidget *window = nullptr) const
+    App()
     {
-        T *control = (window ? window : &form)->findChild<T *>(name);
-        return control ? control : (qFatal("no control %s", name), nullptr);
+        connect();
+        form.Start();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
     }
-    QString Tab(QWidget *window, int stops, Qt::Key key = Qt::Key_Tab) const
+    void connect()
     {
-        QStringList visited;
-        while (stops--) {
-            QTest::keyClick(window, key);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        return visited.join(' ');
+        QObject::connect(&closer, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages += box->windowTitle() == QString::fromUtf8(kApplicationTitle);
+                box->accept();
+            }
+        });
+        closer.start(20);
     }
+    QWidget *Find(const QString &name) const
+    {
+        QWidget *control = form.findChild<QWidget *>(name);
+        if (!control && dialog)
+            control = dialog->findChild<QWidget *>(name);
+        return control ? control : (qFatal("no control %s", qPrintable(name)), nullptr);
+    }
+    template <typename T> T *Child(const char *name) const { return static_cast<T *>(Find(name)); }
 
-    QWidget *dialog = nullptr; // the About box last loaded
+    QTimer closer;
+    int messages = 0;
+    QPointer<QWidget> dialog; // the About box last loaded
     DesktopPlatform launcher;
     frmAbout about{[this](frmAbout &procedures) -> AboutControls & {
                        AboutControls &loaded = AboutDialog::Load(procedures);
@@ -49,6 +68,113 @@ struct App
     Form1Window form{about};
 };
 
+// Pixels of a box's value: anything but its white background, the caret aside.
+int Ink(QLineEdit *box)
+{
+    const QImage image = box->grab().toImage();
+    const QRect inside = box->rect().adjusted(3, 3, -3, -3);
+    const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().adjusted(-1, 0, 1, 0);
+    int ink = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ink +=
+                !caret.contains(x, y) &&
+                image.pixelColor((QPointF(x, y) * image.devicePixelRatio()).toPoint()) != Qt::white;
+    return ink;
+}
+
+void Click(QWidget *control, QPoint at = {})
+{
+    control->window()->activateWindow(); // as a click on a desktop does
+    QTest::mouseClick(control, Qt::LeftButton, {}, at.isNull() ? control->rect().center() : at);
+}
+
+void Step(App &app, const QString &step)
+{
+    const QStringList parts = step.split(':');
+    static const QHash<QString, std::pair<int, Qt::KeyboardModifiers>> kKeys = {
+        {"Tab", {Qt::Key_Tab, {}}},
+        {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {"Enter", {Qt::Key_Return, {}}},
+        {"Esc", {Qt::Key_Escape, {}}},
+        {"Space", {Qt::Key_Space, {}}},
+        {"Alt+S", {Qt::Key_S, Qt::AltModifier}},
+        {"Up", {Qt::Key_Up, {}}},
+        {"Down", {Qt::Key_Down, {}}},
+        {"Left", {Qt::Key_Left, {}}},
+        {"Right", {Qt::Key_Right, {}}},
+        {"PgUp", {Qt::Key_PageUp, {}}},
+        {"PgDn", {Qt::Key_PageDown, {}}},
+        {"Home", {Qt::Key_Home, {}}},
+        {"End", {Qt::Key_End, {}}},
+        {"KP_Up", {Qt::Key_Up, Qt::KeypadModifier}},
+        {"Shift+Up", {Qt::Key_Up, Qt::ShiftModifier}}};
+    if (kKeys.contains(step)) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY2(focused, "nothing has the focus");
+        QTest::keyClick(focused, Qt::Key(kKeys[step].first), kKeys[step].second);
+    } else if (parts[0] == "wait") {
+        QTest::qWait(parts[1].toInt());
+    } else if (step == "closemain") {
+        app.form.close();
+    } else if (step == "closeabout") {
+        app.dialog->close();
+    } else if (parts[0] == "click") {
+        Click(app.Find(parts[1]));
+    } else if (parts[0] == "up" || parts[0] == "down" || parts[0] == "hold") {
+        auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
+        const QPoint at =
+            spinner->ArrowRect(parts[0] == "down" ? Spinner::Arrow::Down : Spinner::Arrow::Up)
+                .center();
+        QTest::mousePress(spinner, Qt::LeftButton, {}, at);
+        if (parts[0] == "hold")
+            QTest::qWait(1200);
+        QTest::mouseRelease(spinner, Qt::LeftButton, {}, at);
+    } else if (parts[0] == "wheel") {
+        QWidget *spinner = app.Find(parts[1]);
+        const QPointF at = spinner->rect().center();
+        QWheelEvent wheel(at, spinner->mapToGlobal(at), {}, {0, parts[2].toInt()}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(spinner, &wheel);
+    } else if (parts[0] == "type") {
+        Click(app.Find(parts[1]));
+        QTest::keyClicks(QApplication::focusWidget(), parts[2]);
+    } else if (parts[0] == "paste") {
+        QApplication::clipboard()->setText(QString::fromStdWString(kHostilePaste));
+        Click(app.Find(parts[1]));
+        QTest::keyClick(app.Find(parts[1]), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(app.Find(parts[1]), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QFAIL(qPrintable("unknown step " + step));
+    }
+}
+
+QString Seen(App &app, const QString &check)
+{
+    const QString name = check.section(QRegularExpression("[=>]"), 0, 0);
+    const bool ended = !app.form.isVisible() && !(app.dialog && app.dialog->isVisible());
+    if (name == "focus")
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none";
+    if (name == "about")
+        return app.dialog && app.dialog->isVisible() ? "1" : "0";
+    if (name == "active")
+        return QApplication::activeWindow() == &app.form ? "main" : "about";
+    if (name == "message")
+        return QString::number(app.messages);
+    if (name == "ended")
+        return ended ? "1" : "0";
+    if (name == "checked")
+        return check.section('=', 1) +
+               (app.Child<QRadioButton>(qPrintable(check.section('=', 1)))->isChecked()
+                    ? ""
+                    : " unchecked");
+    if (name == "blank" || name == "inked") {
+        const int ink = Ink(app.Child<QLineEdit>(qPrintable(check.section('=', 1))));
+        return check.section('=', 1) + ((ink > 0) == (name == "inked") ? "" : " wrong");
+    }
+    return app.Child<QLineEdit>(qPrintable(name))->text();
+}
+
 } // namespace
 
 class TestQt : public QObject
@@ -56,21 +182,49 @@ class TestQt : public QObject
     Q_OBJECT
 
 private slots:
-    void chain()
+    void scenarios_data()
     {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("checks");
+        for (const Scenario &row : ReadScenarios(TAVREL_SCENARIOS, "qt")) {
+            if (!row.notHere.empty()) {
+                qInfo("not here: %s (%s)", row.name.c_str(), row.notHere.c_str());
+                continue;
+            }
+            QStringList steps, checks;
+            for (const std::string &step : row.steps)
+                steps << QString::fromStdString(step);
+            for (const std::string &check : row.checks)
+                checks << QString::fromStdString(check);
+            QTest::newRow(row.name.c_str()) << steps << checks;
+        }
+    }
+
+    void scenarios()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, checks);
         App app;
-        QLineEdit *box = app.Child<QLineEdit>("Text2");
-        QTest::keyClick(box, Qt::Key_7); // undone at once
-        QCOMPARE(box->text(), QString("3000"));
-        // Text6 has no procedure: a paste stays whole, however long, until "Calculate".
-        QApplication::clipboard()->setText(QString(100000, '7'));
-        QTest::keyClick(app.Child("Text6"), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(app.Child<QLineEdit>("Text6")->text().size(), 100000);
+        for (const QString &step : steps) {
+            Step(app, step);
+            QTest::qWait(10); // the events a step posted
+        }
+        for (const QString &check : checks) {
+            const Expected expected = ParseCheck(check.toStdString());
+            const QString seen = Seen(app, check);
+            if (expected.atLeast)
+                QVERIFY2(seen.toInt() >= *expected.atLeast, qPrintable(check + ": " + seen));
+            else
+                QCOMPARE(seen, QString::fromStdString(expected.value));
+        }
     }
 
     void layout()
     {
         App app;
+        // Greyed captions in the desktop's own greyed text colour.
+        QCOMPARE(app.Child<QLabel>("Label16")->palette().color(QPalette::WindowText),
+                 QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
         Spinner *wind = app.Child<Spinner>("VScroll8");
         QTest::mouseClick(wind, Qt::LeftButton, {}, wind->ArrowRect(Spinner::Arrow::Up).center());
         app.Child<QPushButton>("Command3")->click(); // wind: every spinner shown; and the About box
@@ -90,73 +244,9 @@ private slots:
                                                       QPoint(label->sizeHint().width(), 0))),
                          qPrintable(label->objectName()));
         }
-        const QPixmap picture = app.Child<QLabel>("picIcon", app.dialog)->pixmap();
+        const QPixmap picture = app.Child<QLabel>("picIcon")->pixmap();
         QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(108, 99));
         QCOMPARE(picture.devicePixelRatio(), app.dialog->devicePixelRatio()); // sharp at scale 2
-    }
-
-    void focusOrder()
-    {
-        App app;
-        QVERIFY(QTest::qWaitForWindowActive(&app.form));
-        QCOMPARE(QApplication::focusWidget(), app.Child("Text1"));
-        // Only the selected option, before any had the focus; hidden spinners skipped.
-        app.Child("Text7")->setFocus();
-        QCOMPARE(app.Tab(&app.form, 2, Qt::Key_Backtab), QString("Option1 Command2"));
-        QCOMPARE(app.Tab(&app.form, 17), QString("Option1 Text7 Text8 Text9 Command3 VScroll2 "
-                                                 "VScroll3 VScroll4 VScroll8 VScroll5 Text1 Text2 "
-                                                 "Text3 Text4 Text6 Command1 Command2"));
-        QTest::mouseClick(app.Child("Option2"), Qt::LeftButton);
-        app.Child("Text7")->setFocus();
-        QCOMPARE(app.Tab(&app.form, 2, Qt::Key_Backtab), QString("Option2 Command2"));
-        app.Child<QPushButton>("Command3")->click();
-        QVERIFY(QTest::qWaitForWindowActive(app.dialog));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdOK"));
-        QCOMPARE(app.Tab(app.dialog, 3), QString("picIcon cmdSysInfo cmdOK"));
-    }
-
-    void greyedBoxHidesItsValue()
-    {
-        // Tabbed into at start, with no wind: focused, its text selected.
-        App app;
-        QVERIFY(QTest::qWaitForWindowActive(&app.form));
-        QLineEdit *box = app.Child<QLineEdit>("Text7");
-        box->setFocus(Qt::TabFocusReason);
-        box->selectAll();
-        const QImage image = box->grab().toImage();
-        // Inside the frame, the caret aside (it shows where typing would go).
-        const QRect inside = box->rect().adjusted(3, 3, -3, -3);
-        const QRect caret =
-            box->inputMethodQuery(Qt::ImCursorRectangle).toRect().adjusted(-1, 0, 1, 0);
-        int ink = 0;
-        for (int y = inside.top(); y <= inside.bottom(); ++y)
-            for (int x = inside.left(); x <= inside.right(); ++x)
-                ink += !caret.contains(x, y) &&
-                       image.pixelColor((QPointF(x, y) * image.devicePixelRatio()).toPoint()) !=
-                           Qt::white;
-        QCOMPARE(ink, 0);
-    }
-
-    void spinnerUnderTheMouse()
-    {
-        App app;
-        Spinner *spinner = app.Child<Spinner>("VScroll5");
-        QLineEdit *box = app.Child<QLineEdit>("Text1");
-        const QPoint up = spinner->ArrowRect(Spinner::Arrow::Up).center();
-        const QPoint down = spinner->ArrowRect(Spinner::Arrow::Down).center();
-        // Held: a step at once, repeats after a delay, pauses off the arrow, stops on release.
-        QTest::mousePress(spinner, Qt::LeftButton, {}, down);
-        QCOMPARE(box->text(), QString("29900"));
-        QTRY_VERIFY_WITH_TIMEOUT(box->text().toInt() <= 29600, 3000);
-        QTest::mouseMove(spinner, up);
-        const QString paused = box->text();
-        QTest::qWait(300);
-        QCOMPARE(box->text(), paused);
-        QTest::mouseMove(spinner, down);
-        QTest::mouseRelease(spinner, Qt::LeftButton, {}, down);
-        const QString released = box->text();
-        QTest::qWait(300);
-        QCOMPARE(box->text(), released);
     }
 };
 

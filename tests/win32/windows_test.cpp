@@ -1,20 +1,25 @@
 // Under wine: "registry" reads the values wine_windows.sh wrote through the
-// real registry functions and starts the tool as the launcher does; "window
-// <exe> <dpi>" drives the real Tavrel.exe with mouse, keys and messages and
-// reads its windows back. Started as probe.exe or Program.exe, this program
-// only records which copy ran, for the test of a path with blanks.
+// real registry functions and starts the tool as the launcher does;
+// "screenreaders" reads the main window as a screen reader does; "layout
+// <exe> <dpi>" checks the real Tavrel.exe as drawn at a DPI; "scenarios
+// <exe> <table>" drives it through every row of the shared scenario table
+// with mouse and keys, and reads its windows back. Started as probe.exe or
+// Program.exe, this program only records which copy ran, for the test of a
+// path with blanks.
+#include "../scenarios/scenario_table.h"
 #include "about/frm_about.h"
-#include "calc/descent.h"
-#include "common/numbers.h"
+#include "common/application.h"
 #include "common/twips.h"
 #include "main_window/form1_controls.h"
 #include "win32/about_dialog.h"
+#include "win32/build_window.h"
 #include "win32/desktop_platform.h"
 #include "win32/form1_window.h"
 #include "win32/text.h"
 
 #include <fstream>
 #include <iostream>
+#include <map>
 
 #include <oleacc.h>
 #include <windows.h>
@@ -72,7 +77,34 @@ void RegistryLayer()
     Check(started == kFolder + "\\probe.exe", "started " + started);
 }
 
-HWND Control(Form1Control control) { return GetDlgItem(g_form, 100 + int(control)); }
+HWND Control(Form1Control control) { return GetDlgItem(g_form, kFirstControlId + int(control)); }
+
+const std::wstring kAboutTitle = Utf16(std::string("About ") + kApplicationTitle);
+
+HWND About() { return FindWindowW(L"TavrelWindow", kAboutTitle.c_str()); }
+
+// A control of either window by its design's name.
+HWND Named(const std::string &name)
+{
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        if (name == DesignOf(Form1Control(i)).name)
+            return Control(Form1Control(i));
+    for (int i = 0; i < kAboutControlCount; ++i)
+        if (name == DesignOf(AboutControl(i)).name)
+            return GetDlgItem(About(),
+                              DesignOf(AboutControl(i)).isDefault ? IDOK : kFirstControlId + i);
+    return nullptr;
+}
+
+std::string NameOf(HWND control)
+{
+    std::vector<std::string> names(std::begin(kForm1ControlNames), std::end(kForm1ControlNames));
+    names.insert(names.end(), std::begin(kAboutControlNames), std::end(kAboutControlNames));
+    for (const std::string &name : names)
+        if (control && Named(name) == control)
+            return name;
+    return "none";
+}
 
 std::wstring Text(HWND window)
 {
@@ -81,43 +113,56 @@ std::wstring Text(HWND window)
     return text;
 }
 
-std::wstring Boxes() // the input boxes' texts | Text6's
-{
-    std::wstring texts;
-    for (const SpinnerPair &pair : kSpinnerPairs)
-        texts += Text(Control(pair.box)) + L" ";
-    return texts + L"|" + Text(Control(Text6));
-}
-
-void Key(WORD key)
+void Key(WORD key, DWORD flags = 0)
 {
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
     inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs[0].ki.dwFlags = flags;
+    inputs[1].ki.dwFlags = flags | KEYEVENTF_KEYUP;
     SendInput(2, inputs, sizeof(INPUT));
 }
 
-// A click at a fraction of a control's height, then a key if one is given.
-void Input(HWND window, double y, WORD key = 0)
+// A key with a modifier held.
+void Chord(WORD modifier, WORD key)
+{
+    INPUT inputs[4] = {};
+    for (INPUT &input : inputs)
+        input.type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[3].ki.wVk = modifier;
+    inputs[1].ki.wVk = inputs[2].ki.wVk = key;
+    inputs[2].ki.dwFlags = inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+void Pointer(HWND window, double y)
 {
     RECT r;
     GetWindowRect(window, &r);
     SetCursorPos((r.left + r.right) / 2, r.top + int((r.bottom - r.top) * y));
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    if (key)
-        Key(key);
+}
+
+void Button(DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+// A click at a fraction of a control's height.
+void Input(HWND window, double y)
+{
+    Pointer(window, y);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    Button(MOUSEEVENTF_LEFTUP);
 }
 
 // Screen pixels of a control in a colour, or dark ones when colour is CLR_INVALID.
-int Ink(Form1Control control, COLORREF colour, double top = 0, double bottom = 1)
+int Ink(HWND control, COLORREF colour, double top = 0, double bottom = 1)
 {
     RECT r;
-    GetWindowRect(Control(control), &r);
+    GetWindowRect(control, &r);
     const HDC screen = GetDC(nullptr);
     int count = 0;
     for (int y = r.top + int((r.bottom - r.top) * top); y < r.top + (r.bottom - r.top) * bottom;
@@ -131,15 +176,7 @@ int Ink(Form1Control control, COLORREF colour, double top = 0, double bottom = 1
     return count;
 }
 
-int Dialogs()
-{
-    int count = 0;
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"TavrelWindow", L"About Tavrel V1.0"));)
-        count += IsWindowVisible(w);
-    return count;
-}
-
-void Windows(const wchar_t *exe, UINT dpi)
+PROCESS_INFORMATION Start(const wchar_t *exe)
 {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -147,105 +184,209 @@ void Windows(const wchar_t *exe, UINT dpi)
     std::wstring commandLine = exe;
     CreateProcessW(exe, commandLine.data(), nullptr, nullptr, 0, 0, nullptr, nullptr, &startup,
                    &process);
-    Check(WaitFor([] { return g_form = FindWindowW(L"TavrelWindow", L"Tavrel V1.0"); }, 60) &&
-              WaitFor([] { return Boxes() == L"30000 3000 1800 250 360 0 360 |"; }),
-          "texts at start");
+    g_form = nullptr;
+    WaitFor([] { return g_form = FindWindowW(L"TavrelWindow", Utf16(kApplicationTitle).c_str()); },
+            60);
+    WaitFor([] { return Text(Control(Text7)) == L"360"; }); // the load step's last box
+    return process;
+}
+
+void Stop(const PROCESS_INFORMATION &process)
+{
+    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
+// Tavrel.exe at a DPI, as drawn: the client area and the spinners from their
+// twips, both arrows of each drawn, the no-wind look, and the About box
+// beside the main window where the screen has room, never over its buttons.
+void Layout(const wchar_t *exe, UINT dpi)
+{
+    const PROCESS_INFORMATION process = Start(exe);
     const auto look = [&](bool wind) { // of the heading and wind-direction rows
         return IsWindowVisible(Control(VScroll6)) == wind &&
                IsWindowVisible(Control(VScroll7)) == wind &&
-               (Ink(Label16, GetSysColor(COLOR_BTNTEXT)) > 0) == wind &&
-               (Ink(Label14, GetSysColor(COLOR_BTNSHADOW)) > 0) != wind &&
-               (Ink(Text7, RGB(0, 0, 192)) > 0) == wind;
+               (Ink(Control(Label16), GetSysColor(COLOR_BTNTEXT)) > 0) == wind &&
+               (Ink(Control(Label14), GetSysColor(COLOR_BTNSHADOW)) > 0) != wind &&
+               (Ink(Control(Text7), RGB(0, 0, 192)) > 0) == wind;
     };
     Check(WaitFor([&] { return look(false); }), "no wind: rows greyed, values white on white");
     RECT client;
     GetClientRect(g_form, &client);
-    Check(client.right == TwipsToPixels(6000, dpi) && client.bottom == TwipsToPixels(2880, dpi),
+    Check(client.right == TwipsToPixels(kForm1Design.widthTwips, dpi) &&
+              client.bottom == TwipsToPixels(kForm1Design.heightTwips, dpi),
           "client area at " + std::to_string(dpi) + " DPI");
-
-    Input(Control(Text7), 0.5);
-    SendMessageW(Control(Text7), EM_SETSEL, 0, -1);
-    Check(!WaitFor([] { return Ink(Text7, GetSysColor(COLOR_HIGHLIGHT)) > 0; }, 1),
-          "greyed box focused and selected: its value still hidden");
-    Input(Control(Text1), 0.5); // back where the focus starts, before the arrows are held
-    Sleep(300);
-    Input(Control(VScroll5), 0.25); // the upper arrow
-    Check(WaitFor([] { return Text(Control(Text1)) == L"30100"; }), "upper arrow");
-    Input(Control(VScroll5), 0.75);
-    Check(WaitFor([] { return Text(Control(Text1)) == L"30000"; }), "lower arrow");
-    Input(Control(Text2), 0.5, '7');
-    Input(Control(Text6), 0.5, '8'); // input arrives in order: Text6's key after Text2's
-    Check(WaitFor([] { return Text(Control(Text6)) == L"8"; }) && Text(Control(Text2)) == L"3000",
-          "typed edit undone");
-    for (int i = 0; i < 10; ++i)
-        Input(Control(VScroll8), 0.25);
-    Check(WaitFor([&] { return Text(Control(Text9)) == L"10" && look(true); }),
-          "wind 10: rows normal");
-    for (const SpinnerPair &pair : kSpinnerPairs) { // placed from its twips, both arrows drawn
+    Input(Control(VScroll8), 0.25);
+    Check(WaitFor([&] { return look(true); }), "wind 1: rows normal");
+    for (const SpinnerPair &pair : kSpinnerPairs) {
         RECT r;
         GetWindowRect(Control(pair.spinner), &r);
         MapWindowPoints(nullptr, g_form, reinterpret_cast<POINT *>(&r), 2);
         const TwipsRect &t = DesignOf(pair.spinner).rect;
         Check(r.left == TwipsToPixels(t.left, dpi) &&
                   r.bottom == TwipsToPixels(t.top + t.height, dpi) &&
-                  Ink(pair.spinner, CLR_INVALID, 0, 0.5) && Ink(pair.spinner, CLR_INVALID, 0.5, 1),
+                  Ink(Control(pair.spinner), CLR_INVALID, 0, 0.5) &&
+                  Ink(Control(pair.spinner), CLR_INVALID, 0.5, 1),
               std::string("arrows of ") + DesignOf(pair.spinner).name);
     }
-    SendMessageW(Control(Command1), BM_CLICK, 0, 0);
-    // " 78.5" from what the boxes show, unless a busy machine let a click's arrow repeat.
-    const auto box = [](Form1Control c) { return ToSingle(ReadNumber(Utf8(Text(Control(c))))); };
-    const std::string distance =
-        DistanceText(ComputeDescentDistance({box(Text1), box(Text2), box(Text3), box(Text4),
-                                             box(Text7), box(Text8), box(Text9), 1, 0}));
-    Check(Utf8(Text(Control(Text6))) == distance, "Calculate");
-
-    // Pasted into every box (up to a line break): the input boxes undo it, Text6 keeps it whole.
-    const std::wstring hostile = std::wstring(100000, L'9') + L"\x01\x1b\t\x202e"
-                                                              L"12345\xd800";
-    const std::wstring before = Boxes();
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (hostile.size() + 1) * sizeof(wchar_t));
-    wcscpy(static_cast<wchar_t *>(GlobalLock(memory)), hostile.c_str());
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-    for (const Form1Control box : {Text1, Text2, Text3, Text4, Text7, Text8, Text9, Text6}) {
-        SendMessageW(Control(box), EM_SETSEL, 0, -1);
-        SendMessageW(Control(box), WM_PASTE, 0, 0);
-    }
-    Check(Boxes() == before.substr(0, before.find(L'|') + 1) + hostile, "hostile text");
-    SendMessageW(Control(Command1), BM_CLICK, 0, 0); // Text6 back to the distance
-    // Tab from Text6 to "Calculate", then Enter: no button of the main window is pressed.
-    Input(Control(Text6), 0.5, '9');
-    WaitFor([&] { return Text(Control(Text6)) != before.substr(before.find(L'|') + 1); });
-    const std::wstring typed = Text(Control(Text6));
-    Key(VK_TAB);
-    Key(VK_RETURN);
-    Sleep(500);
-    Check(Text(Control(Text6)) == typed, "Enter presses nothing in the main window");
-
-    // The About box, closed by Esc; Exit ends both windows.
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
-    // Beside the main window where there is room (at 96 DPI), never over its buttons.
-    const HWND about = FindWindowW(L"TavrelWindow", L"About Tavrel V1.0");
-    const auto covers = [about](HWND window) {
+    WaitFor([] { return About() != nullptr; });
+    const auto covers = [](HWND window) {
         RECT a, b, overlap;
-        GetWindowRect(about, &a);
+        GetWindowRect(About(), &a);
         GetWindowRect(window, &b);
         return IntersectRect(&overlap, &a, &b) != FALSE;
     };
     Check(!covers(Control(Command2)) && !covers(Control(Command3)) && (dpi > 96 || !covers(g_form)),
           "About box beside the main window");
-    // Clicked, "System Info..." has the focus: Enter presses it again; the dialog stays.
-    Input(GetDlgItem(about, 100 + int(AboutControl::cmdSysInfo)), 0.5, VK_RETURN);
-    Sleep(500);
-    Check(Dialogs() == 1, "Enter presses the focused System Info, not OK");
-    PostMessageW(FindWindowW(L"TavrelWindow", L"About Tavrel V1.0"), WM_KEYDOWN, VK_ESCAPE, 0);
-    Check(WaitFor([] { return Dialogs() == 0; }), "Esc closes it");
-    SendMessageW(Control(Command3), BM_CLICK, 0, 0);
-    SendMessageW(Control(Command2), BM_CLICK, 0, 0);
-    Check(WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0 && !Dialogs(), "Exit");
+    Stop(process);
+}
+
+// The message boxes titled with the program's title that came and were closed.
+int g_messages = 0;
+
+// Lets Tavrel.exe take what was sent, then answers its message boxes with OK.
+void Settle()
+{
+    Sleep(150);
+    for (HWND box; (box = FindWindowW(L"#32770", Utf16(kApplicationTitle).c_str()));) {
+        ++g_messages;
+        SendMessageW(box, WM_COMMAND, IDOK, 0);
+        Sleep(100);
+    }
+}
+
+void Step(const std::string &step)
+{
+    static const std::map<std::string, std::pair<WORD, DWORD>> kKeys = {
+        {"Tab", {VK_TAB, 0}},
+        {"Enter", {VK_RETURN, 0}},
+        {"Esc", {VK_ESCAPE, 0}},
+        {"Space", {VK_SPACE, 0}},
+        {"Up", {VK_UP, KEYEVENTF_EXTENDEDKEY}},
+        {"Down", {VK_DOWN, KEYEVENTF_EXTENDEDKEY}},
+        {"Left", {VK_LEFT, KEYEVENTF_EXTENDEDKEY}},
+        {"Right", {VK_RIGHT, KEYEVENTF_EXTENDEDKEY}},
+        {"PgUp", {VK_PRIOR, KEYEVENTF_EXTENDEDKEY}},
+        {"PgDn", {VK_NEXT, KEYEVENTF_EXTENDEDKEY}},
+        {"Home", {VK_HOME, KEYEVENTF_EXTENDEDKEY}},
+        {"End", {VK_END, KEYEVENTF_EXTENDEDKEY}},
+        {"KP_Up", {VK_UP, 0}}}; // the keypad's: not an extended key
+    const std::size_t colon = step.find(':');
+    const std::string verb = step.substr(0, colon), argument = step.substr(colon + 1);
+    if (kKeys.contains(step)) {
+        Key(kKeys.at(step).first, kKeys.at(step).second);
+    } else if (step == "Shift+Tab" || step == "Shift+Up") {
+        Chord(VK_SHIFT, step == "Shift+Tab" ? VK_TAB : VK_UP);
+    } else if (step == "Alt+S") {
+        Chord(VK_MENU, 'S');
+    } else if (step == "closemain" || step == "closeabout") {
+        PostMessageW(step == "closemain" ? g_form : About(), WM_CLOSE, 0, 0);
+    } else if (verb == "wait") {
+        Sleep(DWORD(std::stoi(argument)));
+    } else if (verb == "click") {
+        Input(Named(argument), 0.5);
+    } else if (verb == "up" || verb == "down") {
+        Input(Named(argument), verb == "up" ? 0.25 : 0.75);
+    } else if (verb == "hold") {
+        Pointer(Named(argument), 0.25);
+        Button(MOUSEEVENTF_LEFTDOWN);
+        Sleep(1200);
+        Button(MOUSEEVENTF_LEFTUP);
+    } else if (verb == "wheel") {
+        const std::size_t at = argument.find(':');
+        Pointer(Named(argument.substr(0, at)), 0.5);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        input.mi.mouseData = DWORD(std::stoi(argument.substr(at + 1)));
+        SendInput(1, &input, sizeof(INPUT));
+    } else if (verb == "type") {
+        const std::size_t at = argument.find(':');
+        Input(Named(argument.substr(0, at)), 0.5);
+        Settle();
+        for (const char c : argument.substr(at + 1))
+            Key(LOBYTE(VkKeyScanW(wchar_t(c))));
+    } else if (verb == "paste") {
+        OpenClipboard(nullptr);
+        EmptyClipboard();
+        const HGLOBAL memory =
+            GlobalAlloc(GMEM_MOVEABLE, (kHostilePaste.size() + 1) * sizeof(wchar_t));
+        wcscpy(static_cast<wchar_t *>(GlobalLock(memory)), kHostilePaste.c_str());
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        SendMessageW(Named(argument), EM_SETSEL, 0, -1);
+        SendMessageW(Named(argument), WM_PASTE, 0, 0);
+    } else {
+        Check(false, "unknown step " + step);
+    }
+    Settle();
+}
+
+std::string Seen(const std::string &check, const PROCESS_INFORMATION &process)
+{
+    const std::string what = check.substr(0, check.find_first_of("=>"));
+    const std::string name = check.substr(check.find('=') + 1);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(process.dwThreadId, &thread);
+    if (what == "focus")
+        return NameOf(thread.hwndFocus);
+    if (what == "about")
+        return About() && IsWindowVisible(About()) ? "1" : "0";
+    if (what == "active")
+        return thread.hwndActive == g_form    ? "main"
+               : thread.hwndActive == About() ? "about"
+                                              : "none";
+    if (what == "message")
+        return std::to_string(g_messages);
+    if (what == "ended")
+        return WaitForSingleObject(process.hProcess, 3000) == WAIT_OBJECT_0 ? "1" : "0";
+    if (what == "checked")
+        return SendMessageW(Named(name), BM_GETCHECK, 0, 0) == BST_CHECKED ? name
+                                                                           : name + " unchecked";
+    if (what == "blank" || what == "inked") {
+        const int ink =
+            Ink(Named(name), RGB(0, 0, 192)) + Ink(Named(name), GetSysColor(COLOR_HIGHLIGHT));
+        return (ink > 0) == (what == "inked") ? name : name + " wrong";
+    }
+    return Utf8(Text(Named(what)));
+}
+
+// Every row of the shared scenario table, each on a freshly started Tavrel.exe.
+void Scenarios(const wchar_t *exe, const std::string &table)
+{
+    for (const Scenario &row : ReadScenarios(table, "win32")) {
+        if (!row.notHere.empty()) {
+            std::cout << "not here: " << row.name << " (" << row.notHere << ")" << std::endl;
+            continue;
+        }
+        const PROCESS_INFORMATION process = Start(exe);
+        g_messages = 0;
+        for (const std::string &step : row.steps)
+            Step(step);
+        std::string seen, expected;
+        for (const std::string &check : row.checks) {
+            const Expected want = ParseCheck(check);
+            std::string got;
+            WaitFor(
+                [&] { // some checks need Tavrel.exe to have drawn or ended first
+                    got = Seen(check, process);
+                    return want.atLeast ? std::atoi(got.c_str()) >= *want.atLeast
+                                        : got == want.value;
+                },
+                2);
+            seen += check.substr(0, check.find_first_of("=>")) + "=" + got + " ";
+            expected += check.substr(0, check.find_first_of("=>")) + "=" +
+                        (want.atLeast ? got : want.value) + " ";
+        }
+        Check(seen == expected, row.name + (seen == expected ? "" : ": " + seen));
+        Stop(process);
+    }
 }
 
 // What a screen reader hears of a control, read in this process (where wine
@@ -306,7 +447,7 @@ void ScreenReaders()
     Check(Heard(Control(VScroll6)) == "Plane heading, degrees|360|Wher you're going!)|52",
           "wind: the heading rows in use");
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
-    Check(Heard(GetDlgItem(FindWindowW(L"TavrelWindow", L"About Tavrel V1.0"), 100))
+    Check(Heard(GetDlgItem(About(), kFirstControlId + int(AboutControl::picIcon)))
               .starts_with("Tavrel|"),
           "the About box's picture is named");
 }
@@ -325,7 +466,9 @@ int wmain(int argc, wchar_t *argv[])
         ScreenReaders();
     else if (argc == 2)
         RegistryLayer();
+    else if (argc == 4 && argv[1] == std::wstring_view(L"layout"))
+        Layout(argv[2], UINT(_wtoi(argv[3])));
     else if (argc == 4)
-        Windows(argv[2], UINT(_wtoi(argv[3])));
+        Scenarios(argv[2], Utf8(argv[3]));
     return g_failed;
 }

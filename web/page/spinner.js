@@ -1,85 +1,51 @@
-// A spinner's input as the actions of a desktop scroll bar: an arrow
-// pressed (by mouse, pen or finger) clicks at once and, held, repeats; the
-// keys of a focused scroll bar; the wheel, reported in the desktop's units
-// of 120 a notch. The core decides what each action does.
+// A spinner's arrows and wheel as the core sees them: an arrow pressed (by
+// mouse, pen or finger), the pointer moving on or off it, the timer the core
+// asks for and the release; the wheel's turn as the browser reports it. The
+// core decides every step and every delay.
 
-// The desktop's scroll-bar timing: first repeat after half a second, then 20 a second.
-const repeatDelayMs = 500;
-const repeatIntervalMs = 50;
-const unitsPerNotch = 120;
-
-const keyActions = {
-  ArrowUp: 'LineUp', ArrowLeft: 'LineUp', ArrowDown: 'LineDown', ArrowRight: 'LineDown',
-  PageUp: 'PageUp', PageDown: 'PageDown', Home: 'Top', End: 'Bottom',
-};
-
-// The wheel's turn in the desktop's units, positive away from the user.
-function wheelUnits(event) {
-  if (event.wheelDeltaY) return event.wheelDeltaY; // already in those units
-  const perNotch = { [WheelEvent.DOM_DELTA_PIXEL]: 100, [WheelEvent.DOM_DELTA_LINE]: 3,
-                     [WheelEvent.DOM_DELTA_PAGE]: 1 }[event.deltaMode];
-  return Math.round((-event.deltaY / perNotch) * unitsPerNotch);
-}
-
-// Clicks the arrow now and, while it is held and the pointer over it, again
-// after the delay and then at the interval; leaving the arrow pauses.
-function hold(arrow, pointerId, click) {
+// Reports each event of a held arrow to arrow(event), which answers the
+// timer: -1 keeps it, 0 stops it, another value starts it with that delay.
+function hold(element, pointerId, arrow) {
   let timer = 0;
-  const press = (delay) => {
-    arrow.classList.add('pressed');
-    timer = setTimeout(function repeat() {
-      click();
-      timer = setTimeout(repeat, repeatIntervalMs);
-    }, delay);
-  };
-  const pause = () => {
-    arrow.classList.remove('pressed');
+  const arm = (answer) => {
+    if (answer < 0) return;
     clearTimeout(timer);
-    timer = 0;
+    timer = answer > 0 ? setTimeout(() => arm(arrow('tick')), answer) : 0;
+    element.classList.toggle('pressed', answer > 0);
   };
+  let over = true;
   const move = (event) => {
-    const r = arrow.getBoundingClientRect();
-    const over = event.clientX >= r.left && event.clientX < r.right &&
-                 event.clientY >= r.top && event.clientY < r.bottom;
-    if (over && !timer) press(repeatDelayMs);
-    else if (!over && timer) pause();
+    const r = element.getBoundingClientRect();
+    const now = event.clientX >= r.left && event.clientX < r.right &&
+                event.clientY >= r.top && event.clientY < r.bottom;
+    if (now !== over) arm(arrow((over = now) ? 'on' : 'off'));
   };
   const release = () => {
-    pause();
-    arrow.removeEventListener('pointermove', move);
-    arrow.removeEventListener('lostpointercapture', release);
+    arm(arrow('release'));
+    element.removeEventListener('pointermove', move);
+    element.removeEventListener('lostpointercapture', release);
   };
-  arrow.setPointerCapture(pointerId);
-  arrow.addEventListener('pointermove', move);
-  arrow.addEventListener('lostpointercapture', release);
-  click();
-  press(repeatDelayMs);
+  element.setPointerCapture(pointerId);
+  element.addEventListener('pointermove', move);
+  element.addEventListener('lostpointercapture', release);
+  arm(arrow(element.classList.contains('up') ? 'up' : 'down'));
 }
 
-// Sends each spinner's actions within root to spin(id, action) and its
-// wheel turns to wheel(id, units).
-export function attachSpinners(root, spin, wheel) {
+// Sends each spinner's arrow events within root to arrow(id, event) and its
+// wheel turns to wheel(id, deltaMode, deltaY).
+export function attachSpinners(root, arrow, wheel) {
   root.addEventListener('pointerdown', (event) => {
-    const arrow = event.target.closest('.spinner > .arrow');
-    if (!arrow || event.button !== 0) return;
-    event.preventDefault(); // no text selection, and the focus set here
-    const spinner = arrow.parentElement;
-    spinner.focus();
-    hold(arrow, event.pointerId,
-         () => spin(spinner.id, arrow.classList.contains('up') ? 'LineUp' : 'LineDown'));
-  });
-  root.addEventListener('keydown', (event) => {
-    const action = keyActions[event.key];
-    if (!action || !event.target.matches('.spinner') ||
-        event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
-    event.preventDefault();
-    spin(event.target.id, action);
+    const element = event.target.closest('.spinner > .arrow');
+    if (!element || event.button !== 0) return;
+    event.preventDefault(); // no text selection; the core gives the focus
+    const { id } = element.parentElement;
+    hold(element, event.pointerId, (what) => arrow(id, what));
   });
   root.addEventListener('wheel', (event) => {
     const spinner = event.target.closest('.spinner');
     if (!spinner) return;
     event.preventDefault();
-    wheel(spinner.id, wheelUnits(event));
+    wheel(spinner.id, event.deltaMode, event.deltaY);
   }, { passive: false });
   root.addEventListener('contextmenu', (event) => {
     if (event.target.closest('.spinner')) event.preventDefault(); // a long touch holds the arrow

@@ -1,13 +1,13 @@
 // The page's windows, as the core's front-end asks for them (see page.h):
 // framed windows that the user can move by their title bars and bring to
 // the front, each holding its controls in a shadow root of its own, so that
-// every control's id is its design's name; the desktop's keys; message
-// boxes; and the end of the program. Every event of a control is reported
-// to the core, which decides what it does.
+// every control's id is its design's name; message boxes; and the end of
+// the program. Every key, focus, press and event of a control is reported to
+// the core, which decides what it does.
 import { attachSpinners } from './spinner.js';
 
 const desktop = document.getElementById('desktop');
-const windows = new Map(); // handle → { frame, root, lastFocus }
+const windows = new Map(); // handle → { frame, root }
 let tavrel = null; // the module; null once the program has ended
 let controlsStyle = '';
 let lastHandle = 0;
@@ -18,50 +18,26 @@ export function connect(module, style) {
   controlsStyle = style;
 }
 
+// Calls the core; its answer, or 0 once the program has ended.
 function report(name, ...args) {
-  if (!tavrel) return;
-  tavrel.ccall(name, null, args.map((a) => (typeof a === 'number' ? 'number' : 'string')), args);
+  if (!tavrel) return 0;
+  return tavrel.ccall(name, 'number',
+                      args.map((a) => (typeof a === 'string' ? 'string' : 'number')), args);
 }
 
 const control = (handle, id) => windows.get(handle).root.getElementById(id);
-
-// The controls Tab stops at, in order: of an option group, the checked one.
-function tabStops(root) {
-  return [...root.querySelectorAll('input, button, [tabindex="0"]')].filter((element) =>
-    !element.closest('[hidden]') && (element.type !== 'radio' || element.checked));
-}
 
 function activate(frame) {
   for (const { frame: other } of windows.values()) other.classList.toggle('active', other === frame);
   frame.style.zIndex = ++topZ;
 }
 
-function focusInside(entry) {
-  if (entry.frame.contains(document.activeElement) && entry.root.activeElement) return;
-  const target = entry.lastFocus?.isConnected && !entry.lastFocus.closest('[hidden]')
-    ? entry.lastFocus : tabStops(entry.root)[0];
-  target?.focus();
-}
-
-// Enter and Esc as on the desktop, and Tab round the window's own controls.
-function onKey(event, entry) {
-  if (event.altKey || event.ctrlKey || event.metaKey) return;
-  const focused = entry.root.activeElement;
-  if (event.key === 'Tab') {
-    const stops = tabStops(entry.root);
-    const next = event.shiftKey ? (focused === stops[0] ? stops.at(-1) : null)
-                                : (focused === stops.at(-1) ? stops[0] : null);
-    if (next) {
-      event.preventDefault();
-      next.focus();
-    }
-  } else if (event.key === 'Enter' || event.key === 'Escape') {
-    event.preventDefault();
-    const defaultButton = entry.root.querySelector('button.default');
-    if (!defaultButton) return;
-    const pressed = event.key === 'Enter' && focused?.matches('button') ? focused : defaultButton;
-    pressed.click();
-  }
+// Every key of a control goes to the core; what it takes, the page does not do.
+function onKey(event, handle, root) {
+  const focused = root.activeElement;
+  if (!focused?.id) return;
+  if (report('tavrel_key', handle, focused.id, event.key, +event.shiftKey, +event.ctrlKey,
+             +event.altKey)) event.preventDefault();
 }
 
 // The title bar moves the window, within reach on the page.
@@ -84,7 +60,7 @@ function makeMovable(handle, frame, title) {
 export function open(role, caption, markup) {
   const handle = ++lastHandle;
   const frame = document.createElement(role === 'main' ? 'main' : 'section');
-  frame.className = 'window unshown centred'; // until placed
+  frame.className = 'window unshown'; // until the core shows it
   if (role !== 'main') frame.setAttribute('role', role);
   frame.setAttribute('aria-labelledby', `caption-${handle}`);
   frame.innerHTML = `<div class="title"><span class="caption" id="caption-${handle}"></span>` +
@@ -94,7 +70,7 @@ export function open(role, caption, markup) {
   title.firstChild.textContent = caption;
   const root = frame.querySelector('.client').attachShadow({ mode: 'open' });
   root.innerHTML = `<style>${controlsStyle}</style>${markup}`;
-  const entry = { frame, root, lastFocus: null };
+  const entry = { frame, root };
   windows.set(handle, entry);
   desktop.append(frame);
 
@@ -105,20 +81,21 @@ export function open(role, caption, markup) {
     const button = event.target.closest('button');
     if (button) report('tavrel_click', handle, button.id);
   });
-  attachSpinners(root, (id, action) => report('tavrel_spin', handle, id, action),
-                 (id, units) => report('tavrel_wheel', handle, id, units));
+  attachSpinners(root, (id, event) => report('tavrel_arrow', handle, id, event),
+                 (id, mode, delta) => report('tavrel_wheel', handle, id, mode, delta));
   title.lastChild.addEventListener('click', () => report('tavrel_close', handle));
-  frame.addEventListener('keydown', (event) => onKey(event, entry));
-  frame.addEventListener('focusin', () => {
-    entry.lastFocus = root.activeElement;
-    activate(frame);
+  frame.addEventListener('keydown', (event) => onKey(event, handle, root));
+  frame.addEventListener('focusin', () => activate(frame));
+  // Heard inside the shadow root: a move between its own controls stops at its border.
+  root.addEventListener('focusin', (event) => {
+    if (event.target.id) report('tavrel_focus', handle, event.target.id);
   });
   // A press anywhere in a window brings it to the front; one where nothing
-  // takes the focus gives the window back its own.
+  // takes the focus lets the core give the window back its own.
   frame.addEventListener('pointerdown', () => {
     activate(frame);
     requestAnimationFrame(() => {
-      if (document.activeElement === document.body) focusInside(entry);
+      if (document.activeElement === document.body) report('tavrel_activate', handle);
     });
   });
   makeMovable(handle, frame, title);
@@ -130,31 +107,23 @@ export function setCaption(handle, caption) {
 }
 
 export function show(handle) {
-  const entry = windows.get(handle);
-  const { frame } = entry;
+  const { frame } = windows.get(handle);
   if (frame.localName === 'main' && matchMedia('(pointer: coarse)').matches) {
     // Touch screens zoom the page so that the main window fills their width.
     document.querySelector('meta[name=viewport]').content = `width=${frame.offsetWidth}`;
+    Object.assign(frame.style, { left: '0px', top: '0px' });
   }
   frame.classList.remove('unshown');
   activate(frame);
-  focusInside(entry);
-}
-
-// The program ends when none of its windows is left on the page.
-function endWhenNoneShown() {
-  if ([...windows.values()].every(({ frame }) => frame.classList.contains('unshown'))) end();
 }
 
 export function hide(handle) {
   windows.get(handle).frame.classList.add('unshown');
-  endWhenNoneShown();
 }
 
 export function close(handle) {
   windows.get(handle).frame.remove();
   windows.delete(handle);
-  endWhenNoneShown();
 }
 
 export function frame(handle) {
@@ -170,13 +139,19 @@ export function workArea() {
 
 export function move(handle, left, top) {
   const { frame: f } = windows.get(handle);
-  f.classList.remove('centred');
   Object.assign(f.style, { left: `${left}px`, top: `${top}px` });
 }
 
 export const text = (handle, id) => control(handle, id).value;
 export function setText(handle, id, value) { control(handle, id).value = value; }
 export const checked = (handle, id) => control(handle, id).checked;
+export function select(handle, id) { control(handle, id).checked = true; }
+export function focus(handle, id) {
+  activate(windows.get(handle).frame);
+  const element = control(handle, id);
+  element.focus();
+  if (element.matches('.box')) element.select(); // as the desktop's Tab selects a box's text
+}
 export function setHidden(handle, id, hidden) { control(handle, id).hidden = hidden; }
 export function setStyle(handle, id, property, value) {
   control(handle, id).style.setProperty(property, value);

@@ -1,0 +1,78 @@
+// The shared scenario table (scenarios.txt) as the C++ drivers read it.
+#pragma once
+
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tavrel {
+
+struct Scenario
+{
+    std::string name;
+    std::vector<std::string> steps, checks;
+    std::string notHere; // why this front-end cannot run the row, if it cannot
+};
+
+// Pasted over a box: long, with control characters, a bidirectional
+// override and a lone surrogate.
+inline const std::wstring kHostilePaste = std::wstring(100000, L'9') + L"\x01\x1b\t\x202e"
+                                                                       L"12345\xd800";
+
+inline std::vector<std::string> Words(const std::string &text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// The rows, each with the reason the front-end `here` ("qt", "win32",
+// "web") gives for not running it, if the table gives one.
+inline std::vector<Scenario> ReadScenarios(const std::string &path, const std::string &here)
+{
+    std::ifstream file(path);
+    if (!file)
+        throw std::runtime_error("cannot read " + path);
+    std::vector<Scenario> rows;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string> columns;
+        std::istringstream in(line);
+        for (std::string column; std::getline(in, column, '|');)
+            columns.push_back(column);
+        columns.resize(4);
+        Scenario row{columns[0], Words(columns[1]), Words(columns[2]), ""};
+        row.name = row.name.substr(0, row.name.find_last_not_of(' ') + 1);
+        for (const std::string &note : Words(columns[3]))
+            if (note == here + ":")
+                row.notHere = columns[3];
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// What a check expects: a text ("_" stands for a blank), or at least a number.
+struct Expected
+{
+    std::string value;
+    std::optional<int> atLeast;
+};
+
+inline Expected ParseCheck(const std::string &check)
+{
+    if (const std::size_t at = check.find(">="); at != std::string::npos)
+        return {"", std::stoi(check.substr(at + 2))};
+    std::string value = check.substr(check.find('=') + 1);
+    for (char &c : value)
+        if (c == '_')
+            c = ' ';
+    return {value, std::nullopt};
+}
+
+} // namespace tavrel
