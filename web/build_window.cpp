@@ -37,7 +37,7 @@ std::string Escaped(std::string_view text)
 
 // A caption's "&" marks its access key, underlined (the procedures take
 // Alt with it). "&&" is a plain "&".
-std::string Caption(std::string_view caption, std::string &accessKey)
+std::string Caption(std::string_view caption)
 {
     std::string html;
     for (std::size_t i = 0; i < caption.size(); ++i) {
@@ -46,8 +46,7 @@ std::string Caption(std::string_view caption, std::string &accessKey)
         } else if (caption[++i] == '&') {
             html += "&amp;";
         } else {
-            accessKey = Escaped(caption.substr(i, 1));
-            html += "<u>" + accessKey + "</u>";
+            html += "<u>" + Escaped(caption.substr(i, 1)) + "</u>";
         }
     }
     return html;
@@ -74,8 +73,7 @@ std::string Style(const ControlDesign &control)
 std::string ControlMarkup(const ControlDesign &control)
 {
     using enum ControlKind;
-    std::string accessKey;
-    const std::string caption = Caption(control.caption, accessKey);
+    const std::string caption = Caption(control.caption);
     const std::string style = " style=\"" + Style(control) + "\"";
     const std::string id = std::string(" id=\"") + control.name + "\"";
     std::string attributes = id + style;
