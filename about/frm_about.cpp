@@ -148,6 +148,15 @@ void frmAbout::Unload()
     }
 }
 
+void frmAbout::Closed(const AboutControls &window)
+{
+    if (m_window == &window) {
+        m_window = nullptr;
+        if (m_unloaded)
+            m_unloaded();
+    }
+}
+
 void frmAbout::LoadStep() { m_window->SetCaption(std::string("About ") + kApplicationTitle); }
 
 } // namespace tavrel

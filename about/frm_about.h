@@ -38,6 +38,11 @@ inline constexpr int kAboutControlCount = int(std::size(kAboutControlNames));
 // lines of the Line1 array draw together: grey, with white beneath it.
 extern const WindowDesign kAboutDesign;
 
+// Whether the About box's picture on a screen of `dpi` is the double-size
+// one: from 1.5 times the standard 96 DPI on, where the small one, stretched,
+// would blur.
+constexpr bool DoubleSizePicture(int dpi) { return dpi * 2 >= 96 * 3; }
+
 inline const ControlDesign &DesignOf(AboutControl control)
 {
     return kAboutDesign.controls[static_cast<std::size_t>(control)];
@@ -84,6 +89,9 @@ public:
     void Click(AboutControl control);
     // "OK", or the frame's close button, or the desktop closing the dialog.
     void Unload();
+    // The dialog is being destroyed, whoever destroys it: a dialog still
+    // loaded is forgotten as if unloaded, so that none is left dangling.
+    void Closed(const AboutControls &window);
     bool Loaded() const { return m_window != nullptr; }
     // Run each time the dialog has been unloaded.
     void WhenUnloaded(std::function<void()> unloaded) { m_unloaded = std::move(unloaded); }

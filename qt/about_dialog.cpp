@@ -41,6 +41,12 @@ AboutDialog::AboutDialog(frmAbout &procedures) : QDialog(nullptr), m_procedures(
                 this, [this, button] { m_procedures.Click(button); });
 }
 
+AboutDialog::~AboutDialog()
+{
+    if (!m_unloaded)
+        m_procedures.Closed(*this); // gone behind their back: the procedures hold no dialog gone
+}
+
 void AboutDialog::SetCaption(const std::string &caption)
 {
     setWindowTitle(QString::fromStdString(caption));
@@ -61,7 +67,11 @@ void AboutDialog::Show()
     activateWindow();
 }
 
-void AboutDialog::Unload() { QDialog::done(Rejected); }
+void AboutDialog::Unload()
+{
+    m_unloaded = true; // the procedures know, and may be gone by the time it is
+    QDialog::done(Rejected);
+}
 
 void AboutDialog::reject() { m_procedures.Unload(); }
 

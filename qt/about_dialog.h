@@ -18,6 +18,7 @@ class AboutDialog : public QDialog, public AboutControls
 public:
     // frmAbout's loader: a new dialog, deleted when it is unloaded.
     static AboutControls &Load(frmAbout &procedures);
+    ~AboutDialog() override;
 
     void SetCaption(const std::string &caption) override;
     ScreenRect Frame() const override;
@@ -38,6 +39,7 @@ private:
     explicit AboutDialog(frmAbout &procedures);
 
     frmAbout &m_procedures;
+    bool m_unloaded = false; // by the procedures
     std::array<QWidget *, kAboutControlCount> m_controls{};
 };
 

@@ -13,12 +13,21 @@ class AboutDialog : public DesignedWindow, public AboutControls
 public:
     // frmAbout's loader: a new dialog, which deletes itself once unloaded.
     static AboutControls &Load(frmAbout &procedures);
+    ~AboutDialog() override
+    {
+        if (!m_unloaded)
+            m_procedures.Closed(*this); // gone behind their back: they hold no dialog gone
+    }
 
     void SetCaption(const std::string &caption) override;
     ScreenRect Frame() const override { return DesignedWindow::Frame(); }
     void Move(ScreenPoint topLeft) override { DesignedWindow::Move(topLeft); }
     void Show() override { DesignedWindow::Show(); }
-    void Unload() override { CloseLater(); }
+    void Unload() override
+    {
+        m_unloaded = true; // the procedures know, and may be gone by the time it is
+        CloseLater();
+    }
     void SetFocus(AboutControl control) override { Focus(int(control)); }
 
 private:
@@ -34,6 +43,7 @@ private:
     void OnActivate() override { m_procedures.Activate(); }
 
     frmAbout &m_procedures;
+    bool m_unloaded = false; // by the procedures
 };
 
 } // namespace tavrel

@@ -33,6 +33,7 @@ void AboutDialog::Show()
 
 void AboutDialog::Unload()
 {
+    m_unloaded = true; // the procedures know, and may be gone by the time it is
     ShowWindow(Handle(), SW_HIDE);
     DestroyLater();
 }
@@ -47,8 +48,7 @@ void AboutDialog::OnClose() { m_procedures.Unload(); }
 
 void AboutDialog::OnLayout(UINT dpi)
 {
-    // The double-size picture from 1.5 times the standard DPI on.
-    const int id = dpi * 2 >= USER_DEFAULT_SCREEN_DPI * 3 ? IDB_AIRLINER_2X : IDB_AIRLINER;
+    const int id = DoubleSizePicture(int(dpi)) ? IDB_AIRLINER_2X : IDB_AIRLINER;
     const HBITMAP previous = m_picture;
     m_picture = HBITMAP(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0,
                                    0, LR_CREATEDIBSECTION));
@@ -56,6 +56,11 @@ void AboutDialog::OnLayout(UINT dpi)
     DeleteObject(previous);
 }
 
-void AboutDialog::OnDestroyed() { delete this; }
+void AboutDialog::OnDestroyed()
+{
+    if (!m_unloaded)
+        m_procedures.Closed(*this); // gone behind their back: the procedures hold no dialog gone
+    delete this;
+}
 
 } // namespace tavrel

@@ -37,6 +37,7 @@ private:
     void OnActivate() override { m_procedures.Activate(); }
 
     frmAbout &m_procedures;
+    bool m_unloaded = false; // by the procedures
     HBITMAP m_picture = nullptr;
 };
 

@@ -1,6 +1,8 @@
-// The launcher behind "System Info..." on an in-memory registry, and the
-// stand-in registry of desktops without one on a real folder tree; the wine
-// test reads values through the Windows registry functions.
+// The About box's picture for a DPI; the launcher behind "System Info..." on
+// an in-memory registry, and the stand-in registry of desktops without one
+// on a real folder tree; the wine test reads values through the Windows
+// registry functions.
+#include "about/frm_about.h"
 #include "about/registry_standin.h"
 #include "common/application.h"
 #include "fake_platform.h"
@@ -71,6 +73,12 @@ TEST(StartSysInfo, LooksUpStartsOrShowsTheOneMessage)
         EXPECT_EQ(Join(platform.log), row.log);
         EXPECT_EQ(platform.openKeys, 0); // every opened key closed, none twice
     }
+}
+
+TEST(AboutBox, DoubleSizePictureFromOneAndAHalfTimesTheStandardDpi)
+{
+    EXPECT_FALSE(DoubleSizePicture(143)); // 149 %: the small picture, hardly stretched
+    EXPECT_TRUE(DoubleSizePicture(144));  // 150 %: the double one, shrunk, stays sharp
 }
 
 TEST(StandInRegistry, NamesTheFirstRunnableToolOnTheSearchPath)

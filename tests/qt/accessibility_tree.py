@@ -2,6 +2,8 @@
 # reader does, and checks what one hears: every box and spinner named, each
 # spinner's value its box's number, an arrow changing both (with the event
 # that announces it), and the heading rows saying when they are not used.
+# Run with a display and a session bus: accessibility_tree.py <program>
+import subprocess
 import sys
 import time
 
@@ -9,6 +11,7 @@ import pyatspi
 from gi.repository import GLib
 
 UNUSED = "not used while there is no wind"
+program = subprocess.Popen([sys.argv[1]])
 failed = []
 
 
@@ -74,4 +77,5 @@ print("  About box:", about)
 check([n for role, n in about if role == "label"] ==
       ["Tavrel V1.", "Tavrel all", "FOR FLIGHT", "Freeware -"] and ("image", "Tavrel") in about,
       "About box: the texts in reading order, the picture named")
+program.kill()
 sys.exit(1 if failed else 0)

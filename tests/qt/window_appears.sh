@@ -4,7 +4,7 @@
 set -euo pipefail
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 # Inside the X server: start the program, poll the window tree for its caption.
-exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
+exec bash "$(dirname "$0")/../with_display.sh" 1024x768x24 bash -c '
 "$1" & pid=$!
 for _ in $(seq 100); do
     xwininfo -root -tree | grep -qF "\"$2\"" && { echo "the window is shown"; kill $pid; exit 0; }

@@ -1,21 +1,27 @@
 #!/usr/bin/python3
 """Tavrel's page in headless Chromium, driven as a user drives it, served
-from a sub-path of a plain static server: every row of the shared scenario
-table on a freshly opened page, the page opened again with the server gone,
-"Exit"; then the page at the design size and on a phone held sideways,
-saved as screenshots.
+from a sub-path of a plain static server: what screen readers read, a
+window dragged, every row of the shared scenario table on a freshly opened
+page, a phone held sideways; then a deploy of a changed build, and the page
+opened again with the server gone. Saves screenshots.
 
 Usage: browser_test.py <web folder> <title> <screenshot folder> <scenario table>"""
 import functools
 import http.server
 import io
+import os
 import pathlib
+import re
+import shutil
+import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 from PIL import Image
 from selenium import webdriver
+from selenium.common.exceptions import TimeoutException, WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -23,6 +29,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 web, title, shots, table = (pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3]),
                             pathlib.Path(sys.argv[4]))
+source = pathlib.Path(__file__).resolve().parents[2]
 failures = []
 
 
@@ -42,10 +49,15 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-handler = functools.partial(Quiet, directory=str(web.parent))
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-threading.Thread(target=server.serve_forever, daemon=True).start()
-url = f"http://127.0.0.1:{server.server_port}/{web.name}/"
+def serve(folder):
+    """The folder's parent served as a plain static server does, with no caching headers."""
+    server = http.server.ThreadingHTTPServer(
+        ("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder.parent)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_port}/{folder.name}/"
+
+
+server, url = serve(web)
 
 
 def browser(mobile=None):
@@ -58,6 +70,7 @@ def browser(mobile=None):
         options.add_argument(flag)
     if mobile:
         options.add_experimental_option("mobileEmulation", mobile)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                               options=options)
     driver.get(url)
@@ -65,16 +78,15 @@ def browser(mobile=None):
 
 
 # A control by its id, in the windows (main first) or in the About box.
-FIND = """const [id, scope] = arguments;
-for (const client of document.querySelectorAll(scope + ' .client')) {
-  const found = client.shadowRoot.getElementById(id);
+FIND = """for (const client of document.querySelectorAll('.window .client')) {
+  const found = client.shadowRoot.getElementById(arguments[0]);
   if (found) return found;
 }
 return null;"""
 
 
-def control(driver, id, scope=".window"):
-    return WebDriverWait(driver, 10).until(lambda d: d.execute_script(FIND, id, scope))
+def control(driver, id):
+    return WebDriverWait(driver, 10).until(lambda d: d.execute_script(FIND, id))
 
 
 def texts(driver):
@@ -136,7 +148,26 @@ const find = (id) => [main, about].map((w) => w?.querySelector('.client').shadow
                                         .getElementById(id)).find((c) => c);
 if (what === 'focus') return document.activeElement?.shadowRoot?.activeElement?.id ?? 'none';
 if (what === 'about') return about && getComputedStyle(about).visibility === 'visible' ? '1' : '0';
-if (what === 'active') return document.querySelector('.window.active') === about ? 'about' : 'main';
+if (what === 'active') { // the active window must be the one in front
+  const shown = [main, about].filter((w) => w && getComputedStyle(w).visibility === 'visible');
+  const z = (w) => +getComputedStyle(w).zIndex || 0;
+  const front = shown.reduce((a, b) => (z(b) >= z(a) ? b : a));
+  const active = document.querySelector('.window.active');
+  return active !== front ? 'not in front' : active === about ? 'about' : 'main';
+}
+if (what === 'placed') { // the main window centred across the page
+  const { clientWidth: w, clientHeight: h } = document.documentElement;
+  const r = main.getBoundingClientRect();
+  return Math.abs(r.left - (w - r.width) / 2) <= 1 &&
+    Math.abs(r.top - Math.max(0, h - r.height) / 8) <= 1 ? 'main' : `main at ${r.left},${r.top}`;
+}
+if (what === 'greyed') {
+  const probe = document.body.appendChild(document.createElement('div'));
+  probe.style.color = 'GrayText';
+  const greyed = getComputedStyle(find(id)).color === getComputedStyle(probe).color;
+  probe.remove();
+  return greyed ? id : id + ' not greyed';
+}
 if (what === 'ended') return document.getElementById('ended').hidden ? '0' : '1';
 const element = find(id ?? what);
 if (what === 'checked') return element.checked ? id : id + ' unchecked';
@@ -165,8 +196,10 @@ def scenarios(driver, table):
         for s in steps.split():
             step(driver, s)
             for message in driver.find_elements("css selector", "dialog[open]"):
-                messages += message.text.split("\n")[0] == title
-                message.find_element("css selector", "button").click()
+                messages += message.text.split("\n")[0] == title and driver.execute_script(
+                    "const m = arguments[0]; return m.matches(':modal') && !!document"
+                    ".getElementById(m.getAttribute('aria-describedby')).textContent", message)
+                ActionChains(driver).send_keys(Keys.ESCAPE).perform()
         seen, expected = [], []
         for item in checks.split():
             what, _, value = item.replace(">=", "=").partition("=")
@@ -174,42 +207,40 @@ def scenarios(driver, table):
                 got = value if (ink(driver, value) > 0) == (what == "inked") else value + " wrong"
             else:
                 got = str(messages) if what == "message" else driver.execute_script(
-                    SEEN, what, value if what == "checked" else None)
+                    SEEN, what, value if what in ("checked", "placed", "greyed") else None)
             if ">=" in item:
                 got, value = ("ok", "ok") if int(got) >= int(value) else (got, ">=" + value)
             seen.append(what + "=" + got)
             expected.append(what + "=" + value.replace("_", " "))
-        check(seen == expected, name + ("" if seen == expected else f": {seen}"))
+        errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+        check(seen == expected and not errors, name + ("" if seen == expected else f": {seen}") +
+              "".join("; " + error for error in errors))
 
 
 driver = browser()
 start = "30000 3000 1800 250 360 360 0|"
-check(WebDriverWait(driver, 20).until(lambda d: texts(d)) == start, "texts at start")
+WebDriverWait(driver, 20).until(lambda d: texts(d))
 spinner = control(driver, "VScroll5")
-check((spinner.aria_role, spinner.accessible_name, spinner.get_attribute("aria-valuenow")) ==
-      ("spinbutton", "Flying from, feet", "30000"), "screen readers: a spin button with its box's number")
+check((spinner.aria_role, spinner.accessible_name) + tuple(
+    spinner.get_attribute("aria-value" + a) for a in ("now", "min", "max")) ==
+      ("spinbutton", "Flying from, feet", "30000", "2000", "62000"),
+      "screen readers: a spin button with its box's number and range")
+visited = []
+for _ in range(17):  # round the window, as its scenario row
+    visited.append(driver.execute_script(SEEN, "focus"))
+    step(driver, "Tab")
+read = driver.execute_script("return [...document.querySelector('main .client').shadowRoot"
+                             ".querySelectorAll('[id]')].map((e) => e.id)")
+check([id for id in read if id in visited] == visited, f"screen readers read in Tab's order {visited}")
+bar = driver.find_element("css selector", "main .title")
+ActionChains(driver).drag_and_drop_by_offset(bar, 0, 1 - bar.rect["y"] - bar.rect["height"] / 2).perform()
+check(driver.find_element("css selector", "main").rect["y"] >= 0, "a window dragged up stays on the page")
 scenarios(driver, table)
 
-# Offline: the service worker answers once the server is gone.
-WebDriverWait(driver, 20).until(lambda d: d.execute_script("return !!navigator.serviceWorker.controller"))
-server.shutdown()
-server.server_close()
-driver.refresh()
-check(WebDriverWait(driver, 20).until(lambda d: texts(d)) == start, "opened again offline")
-step(driver, "click:Command3")
-step(driver, "click:Command1")
-driver.save_screenshot(str(shots / "web-desktop.png"))
-
-step(driver, "click:Command2")
-ended = driver.find_element("css selector", "#ended")
-check(ended.is_displayed() and "Tavrel has ended" in ended.text and
-      not driver.find_elements("css selector", ".window"), "Exit ends the program")
 driver.quit()
 
 # A phone held sideways: the main window fills the width.
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-threading.Thread(target=server.serve_forever, daemon=True).start()
-url = f"http://127.0.0.1:{server.server_port}/{web.name}/"
+server, url = serve(web)
 driver = browser({"deviceMetrics": {"width": 844, "height": 390, "pixelRatio": 3, "touch": True},
                   "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
 control(driver, "Text1")
@@ -220,5 +251,59 @@ check(widths[0] == widths[1] and abs(widths[2] * widths[0] - 844) < 2,
 driver.save_screenshot(str(shots / "web-phone.png"))
 driver.quit()
 server.shutdown()
+
+
+def build_of(driver):
+    """The build the page runs, once started: its stylesheet's mark. It may be loading again."""
+    WebDriverWait(driver, 20, ignored_exceptions=(WebDriverException,)).until(lambda d: texts(d))
+    return driver.execute_script(
+        "return getComputedStyle(document.body).getPropertyValue('--build').trim()")
+
+
+def kept(driver, what):
+    return driver.execute_script(f"return navigator.serviceWorker.getRegistration().then((r) => !!r?.{what})")
+
+
+# A deploy: a build served, opened; a new build with one changed file put in
+# its place, stamped as the build stamps it, the old build's files kept fresh
+# in the browser's HTTP cache. The new build runs whole by the second start,
+# and then opens without the network.
+served = pathlib.Path(tempfile.mkdtemp()) / web.name
+shutil.copytree(web, served)
+month_ago = time.time() - 30 * 86400
+for file in served.iterdir():
+    os.utime(file, (month_ago, month_ago))
+server, url = serve(served)
+driver = browser()
+build_of(driver)
+WebDriverWait(driver, 20).until(lambda d: kept(d, "active"))
+worker = (served / "sw.js").read_text()
+with open(served / "tavrel.css", "a") as css:
+    css.write("\nbody { --build: 2; }\n")
+files = re.search(r"const files = \['\./', '(.*)'\];", worker).group(1).replace("', '", ",")
+subprocess.run(["cmake", f"-DDIR={served}", f"-DFILES={files}", f"-DTEMPLATE={source}/web/page/sw.js.in",
+                "-P", f"{source}/web/stamp_worker.cmake"], check=True)
+check((served / "sw.js").read_text() != worker, "a changed file changes the service worker and its set's name")
+driver.get(url)
+starts = [build_of(driver)]
+WebDriverWait(driver, 20).until(lambda d: kept(d, "waiting"))  # the new build kept meanwhile
+driver.get(url)
+try:  # it takes over, and the page loads again
+    WebDriverWait(driver, 20, ignored_exceptions=(WebDriverException,)).until(lambda d: build_of(d) == "2")
+except TimeoutException:
+    pass
+starts.append(build_of(driver))
+names = driver.execute_async_script("caches.keys().then(arguments[0])")
+check(starts[0] in ("", "2") and starts[1] == "2" and len(names) == 1 and names[0].endswith(
+    re.search(r"const name = `\$\{prefix\}(.*)`", (served / "sw.js").read_text()).group(1)),
+      f"a deploy runs whole by the second start, and only its files are kept ({starts}, {names})")
+server.shutdown()
+server.server_close()
+driver.get(url + "?source=home-screen")  # as an installed app may open it
+check(build_of(driver) == "2" and texts(driver) == start, "opened again offline")
+step(driver, "click:Command3")
+step(driver, "click:Command1")
+driver.save_screenshot(str(shots / "web-desktop.png"))
+driver.quit()
 
 sys.exit(1 if failures else 0)

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Under wine, in a throwaway prefix inside an X server: the registry layer
 # against values written here; Tavrel.exe's imports and version strings, its
-# windows drawn at 96 DPI (as unpacked from the zip) and at 192 DPI, and every
+# windows drawn at 96 DPI (as unpacked from the zip) and at 144 DPI (150 %, the
+# first scale with the double-size picture), and every
 # row of the shared scenario table; then the installer installs it and
 # removes it again.
 # usage: wine_windows.sh <mingw build> <version, as 1.00> <title> <scenario table>
 set -euo pipefail
 unset WAYLAND_DISPLAY
-[ -n "${TAVREL_XVFB:-}" ] || exec env TAVREL_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+[ -n "${TAVREL_XVFB:-}" ] || exec env TAVREL_XVFB=1 bash "$(dirname "$0")/../with_display.sh" 1280x1024x24 bash "$0" "$@"
 build=$(realpath "$1") version=$2 title=$3 table=$4
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
@@ -47,9 +48,9 @@ cp "$build/win32/Tavrel.exe" "$c/Tavrel.exe"
 reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f
 cp "$table" "$c/scenarios.txt"
 "$wine" 'C:\test.exe' scenarios 'C:\Tavrel.exe' 'C:\scenarios.txt'
-reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f
+reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f
 "$wineserver" -k
-"$wine" 'C:\test.exe' layout 'C:\Tavrel.exe' 192
+"$wine" 'C:\test.exe' layout 'C:\Tavrel.exe' 144
 
 # Installed per machine, with a shortcut and the Apps entry; uninstalled, nothing of it is left.
 before=$(cd "$c" && find . -path ./users -prune -o -print | sort)

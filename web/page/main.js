@@ -1,6 +1,7 @@
 // Starts Tavrel: once the windows' stylesheet and the compiled core are
 // loaded, the core opens its main window; then the service worker keeps
-// every file for the next start, with or without the network.
+// every file for the next start, with or without the network. A build that
+// came while an older one ran takes over now, and the page loads again.
 import createTavrel from './tavrel.js';
 import * as page from './windows.js';
 
@@ -19,8 +20,18 @@ try {
       });
     }],
   });
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 } catch (error) {
   document.getElementById('unsupported').hidden = false;
   throw error;
 }
+
+// A build kept while an older one ran takes over at this start, and the
+// page loads again. It is asked a moment after the start, once this start's
+// own requests are over: asked while they run, it may wait on until every
+// page of Tavrel is closed. Without a service worker (a page served without
+// HTTPS), Tavrel only does not open offline.
+navigator.serviceWorker?.register('sw.js').then(({ waiting }) => {
+  if (!waiting || !navigator.serviceWorker.controller) return;
+  navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+  setTimeout(() => waiting.postMessage('take over'), 1000);
+}, () => {});
