@@ -44,7 +44,7 @@ AboutDialog::AboutDialog(frmAbout &procedures) : QDialog(nullptr), m_procedures(
 AboutDialog::~AboutDialog()
 {
     if (!m_unloaded)
-        m_procedures.Closed(*this); // gone behind their back: the procedures hold no dialog gone
+        m_procedures.Closed(*this); // closed behind their back: they let it go
 }
 
 void AboutDialog::SetCaption(const std::string &caption)

@@ -16,7 +16,7 @@ public:
     ~AboutDialog() override
     {
         if (!m_unloaded)
-            m_procedures.Closed(*this); // gone behind their back: they hold no dialog gone
+            m_procedures.Closed(*this); // closed behind their back: they let it go
     }
 
     void SetCaption(const std::string &caption) override;

@@ -59,7 +59,7 @@ void AboutDialog::OnLayout(UINT dpi)
 void AboutDialog::OnDestroyed()
 {
     if (!m_unloaded)
-        m_procedures.Closed(*this); // gone behind their back: the procedures hold no dialog gone
+        m_procedures.Closed(*this); // closed behind their back: they let it go
     delete this;
 }
 

@@ -101,12 +101,11 @@ public:
     Control &operator[](const std::string &name) const { return At(ByName(name)); }
 
     // The user's actions, separated by blanks:
-    //   VScroll5:up / :down / :pgup / :pgdn / :home / :end   an arrow or a key on a spinner
-    //   VScroll5:wheel=-60    the wheel over a spinner, in the desktop's units
+    //   VScroll5:up / :down / :home / :end   an arrow or a key on a spinner
     //   VScroll5=13500        the spinner moved there (by a page key from its neighbour)
     //   Text2=12              an edit of a box, which every toolkit reports
     //   Text3:=0 VScroll3:=-5 a text or value set with no report, as no user could
-    //   TAS                   the option; Calculate Exit About OK SysInfo: the buttons
+    //   TAS                   the option; Calculate Exit About OK: the buttons
     //   Close CloseAbout      a window's close button
     //   Destroyed             the last About box destroyed by its toolkit
     void Do(const std::string &actions)
@@ -129,8 +128,8 @@ public:
                 selected = Form1Control::Option2;
             else if (kButtons.contains(action))
                 form.Click(kButtons.at(action));
-            else if (action == "OK" || action == "SysInfo")
-                about.Click(action == "OK" ? AboutControl::cmdOK : AboutControl::cmdSysInfo);
+            else if (action == "OK")
+                about.Click(AboutControl::cmdOK);
             else
                 Act(action);
         }
@@ -160,18 +159,15 @@ private:
     Control &At(Form1Control control) const { return m_controls[int(control)]; }
     void Act(const std::string &action)
     {
+        using enum SpinAction;
         static const std::map<std::string, SpinAction> kActions = {
-            {"up", SpinAction::LineUp},   {"down", SpinAction::LineDown},
-            {"pgup", SpinAction::PageUp}, {"pgdn", SpinAction::PageDown},
-            {"home", SpinAction::Top},    {"end", SpinAction::Bottom}};
+            {"up", LineUp}, {"down", LineDown}, {"home", Top}, {"end", Bottom}};
         const std::size_t colon = action.find(':'), equals = action.find('=');
         const Form1Control control = ByName(action.substr(0, std::min(colon, equals)));
         const std::string argument = equals == std::string::npos ? "" : action.substr(equals + 1);
         const bool spinner = DesignOf(control).kind == ControlKind::Spinner;
         if (colon != std::string::npos && kActions.contains(action.substr(colon + 1))) {
             form.Spin(control, kActions.at(action.substr(colon + 1)));
-        } else if (action.find(":wheel=") != std::string::npos) {
-            form.Wheel(control, std::stoi(argument));
         } else if (colon != std::string::npos) { // set with no report
             spinner ? void(At(control).value = std::int16_t(std::stoi(argument)))
                     : void(At(control).text = argument);

@@ -7,7 +7,6 @@
 #include "qt/about_dialog.h"
 #include "qt/desktop_platform.h"
 #include "qt/form1_window.h"
-#include "qt/look.h"
 #include "qt/spinner.h"
 
 #include <QApplication>
@@ -90,27 +89,17 @@ void Click(QWidget *control, QPoint at = {})
 void Step(App &app, const QString &step)
 {
     const QStringList parts = step.split(':');
-    static const QHash<QString, std::pair<int, Qt::KeyboardModifiers>> kKeys = {
-        {"Tab", {Qt::Key_Tab, {}}},
-        {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
-        {"Enter", {Qt::Key_Return, {}}},
-        {"Esc", {Qt::Key_Escape, {}}},
-        {"Space", {Qt::Key_Space, {}}},
-        {"Alt+S", {Qt::Key_S, Qt::AltModifier}},
-        {"Up", {Qt::Key_Up, {}}},
-        {"Down", {Qt::Key_Down, {}}},
-        {"Left", {Qt::Key_Left, {}}},
-        {"Right", {Qt::Key_Right, {}}},
-        {"PgUp", {Qt::Key_PageUp, {}}},
-        {"PgDn", {Qt::Key_PageDown, {}}},
-        {"Home", {Qt::Key_Home, {}}},
-        {"End", {Qt::Key_End, {}}},
-        {"KP_Up", {Qt::Key_Up, Qt::KeypadModifier}},
-        {"Shift+Up", {Qt::Key_Up, Qt::ShiftModifier}}};
-    if (kKeys.contains(step)) {
+    // The table's keys are named as Qt names them; a keyboard sends Enter as
+    // Return, and Shift+Tab as Backtab.
+    const QKeyCombination key = step == "Enter" ? QKeyCombination(Qt::Key_Return)
+                                : step == "Shift+Tab"
+                                    ? QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)
+                                : step == "KP_Up" ? QKeyCombination(Qt::KeypadModifier, Qt::Key_Up)
+                                                  : QKeySequence(step)[0];
+    if (key.key() != Qt::Key_unknown) {
         QWidget *focused = QApplication::focusWidget();
         QVERIFY2(focused, "nothing has the focus");
-        QTest::keyClick(focused, Qt::Key(kKeys[step].first), kKeys[step].second);
+        QTest::keyClick(focused, key.key(), key.keyboardModifiers());
     } else if (parts[0] == "wait") {
         QTest::qWait(parts[1].toInt());
     } else if (step == "closemain" || step == "closeabout") { // as a window manager asks
@@ -163,7 +152,7 @@ QString Placed(const App &app)
 QString Seen(App &app, const QString &check)
 {
     const QString name = check.section(QRegularExpression("[=>]"), 0, 0);
-    const bool ended = !app.form.isVisible() && !(app.dialog && app.dialog->isVisible());
+    const QString control = check.section('=', 1);
     if (name == "focus")
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none";
     if (name == "about")
@@ -173,26 +162,18 @@ QString Seen(App &app, const QString &check)
     if (name == "message")
         return QString::number(app.messages);
     if (name == "ended")
-        return ended ? "1" : "0";
-    if (name == "checked")
-        return check.section('=', 1) +
-               (app.Child<QRadioButton>(qPrintable(check.section('=', 1)))->isChecked()
-                    ? ""
-                    : " unchecked");
+        return !app.form.isVisible() && !(app.dialog && app.dialog->isVisible()) ? "1" : "0";
     if (name == "placed")
         return Placed(app);
-    if (name == "greyed") {
-        const QString label = check.section('=', 1);
-        return label +
-               (app.Child<QLabel>(qPrintable(label))->palette().color(QPalette::WindowText) ==
-                        QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)
-                    ? ""
-                    : " not greyed");
-    }
-    if (name == "blank" || name == "inked") {
-        const int ink = Ink(app.Child<QLineEdit>(qPrintable(check.section('=', 1))));
-        return check.section('=', 1) + ((ink > 0) == (name == "inked") ? "" : " wrong");
-    }
+    const auto right = [&](bool ok) { return control + (ok ? "" : " wrong"); };
+    if (name == "checked")
+        return right(app.Child<QRadioButton>(qPrintable(control))->isChecked());
+    if (name == "greyed")
+        return right(
+            app.Child<QLabel>(qPrintable(control))->palette().color(QPalette::WindowText) ==
+            QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+    if (name == "blank" || name == "inked")
+        return right((Ink(app.Child<QLineEdit>(qPrintable(control))) > 0) == (name == "inked"));
     return app.Child<QLineEdit>(qPrintable(name))->text();
 }
 

@@ -97,7 +97,7 @@ def texts(driver):
 
 KEYS = {"Tab": Keys.TAB, "Enter": Keys.ENTER, "Esc": Keys.ESCAPE, "Space": Keys.SPACE,
         "Up": Keys.UP, "Down": Keys.DOWN, "Left": Keys.LEFT, "Right": Keys.RIGHT,
-        "PgUp": Keys.PAGE_UP, "PgDn": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END,
+        "PgUp": Keys.PAGE_UP, "PgDown": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END,
         "KP_Up": Keys.UP}  # a browser reports the keypad's arrows as the same keys
 
 
@@ -161,12 +161,9 @@ if (what === 'placed') { // the main window centred across the page
   return Math.abs(r.left - (w - r.width) / 2) <= 1 &&
     Math.abs(r.top - Math.max(0, h - r.height) / 8) <= 1 ? 'main' : `main at ${r.left},${r.top}`;
 }
-if (what === 'greyed') {
-  const probe = document.body.appendChild(document.createElement('div'));
-  probe.style.color = 'GrayText';
-  const greyed = getComputedStyle(find(id)).color === getComputedStyle(probe).color;
-  probe.remove();
-  return greyed ? id : id + ' not greyed';
+if (what === 'greyed') { // in the colour GrayText takes
+  const probe = Object.assign(document.body.appendChild(document.createElement('i')), { style: 'color: GrayText' });
+  return getComputedStyle(find(id)).color === getComputedStyle(probe).color ? id : id + ' not greyed';
 }
 if (what === 'ended') return document.getElementById('ended').hidden ? '0' : '1';
 const element = find(id ?? what);

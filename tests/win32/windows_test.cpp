@@ -193,14 +193,6 @@ void Stop(const PROCESS_INFORMATION &process)
     CloseHandle(process.hThread);
 }
 
-bool Covers(HWND window, HWND other)
-{
-    RECT a, b, overlap;
-    GetWindowRect(window, &a);
-    GetWindowRect(other, &b);
-    return IntersectRect(&overlap, &a, &b) != FALSE;
-}
-
 // Where the procedures placed the main window: centred across the work area.
 std::string Placed()
 {
@@ -240,7 +232,11 @@ void Layout(const wchar_t *exe, UINT dpi)
     }
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
     WaitFor([] { return About() != nullptr; });
-    Check(!Covers(About(), Control(Command2)) && !Covers(About(), Control(Command3)),
+    RECT about, exit, button, overlap;
+    GetWindowRect(About(), &about);
+    GetWindowRect(Control(Command2), &exit);
+    GetWindowRect(Control(Command3), &button);
+    Check(!IntersectRect(&overlap, &about, &exit) && !IntersectRect(&overlap, &about, &button),
           "About box beside the main window's buttons");
     Stop(process);
 }
@@ -271,7 +267,7 @@ void Step(const std::string &step)
         {"Left", {VK_LEFT, KEYEVENTF_EXTENDEDKEY}},
         {"Right", {VK_RIGHT, KEYEVENTF_EXTENDEDKEY}},
         {"PgUp", {VK_PRIOR, KEYEVENTF_EXTENDEDKEY}},
-        {"PgDn", {VK_NEXT, KEYEVENTF_EXTENDEDKEY}},
+        {"PgDown", {VK_NEXT, KEYEVENTF_EXTENDEDKEY}},
         {"Home", {VK_HOME, KEYEVENTF_EXTENDEDKEY}},
         {"End", {VK_END, KEYEVENTF_EXTENDEDKEY}},
         {"KP_Up", {VK_UP, 0}}}; // the keypad's: not an extended key
@@ -350,21 +346,18 @@ std::string Seen(const std::string &check, const PROCESS_INFORMATION &process)
         GetExitCodeProcess(process.hProcess, &code);
         return code == STILL_ACTIVE ? "0" : code == 0 ? "1" : "crashed";
     }
-    if (what == "greyed")
-        return Ink(Named(name), GetSysColor(COLOR_BTNSHADOW)) > 0 &&
-                       Ink(Named(name), GetSysColor(COLOR_BTNTEXT)) == 0
-                   ? name
-                   : name + " not greyed";
     if (what == "placed")
         return Placed();
+    const auto right = [&](bool ok) { return name + (ok ? "" : " wrong"); };
     if (what == "checked")
-        return SendMessageW(Named(name), BM_GETCHECK, 0, 0) == BST_CHECKED ? name
-                                                                           : name + " unchecked";
-    if (what == "blank" || what == "inked") {
-        const int ink =
-            Ink(Named(name), RGB(0, 0, 192)) + Ink(Named(name), GetSysColor(COLOR_HIGHLIGHT));
-        return (ink > 0) == (what == "inked") ? name : name + " wrong";
-    }
+        return right(SendMessageW(Named(name), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    if (what == "greyed")
+        return right(Ink(Named(name), GetSysColor(COLOR_BTNSHADOW)) > 0 &&
+                     Ink(Named(name), GetSysColor(COLOR_BTNTEXT)) == 0);
+    if (what == "blank" || what == "inked")
+        return right(
+            (Ink(Named(name), RGB(0, 0, 192)) + Ink(Named(name), GetSysColor(COLOR_HIGHLIGHT)) >
+             0) == (what == "inked"));
     return Utf8(Text(Named(what)));
 }
 
