@@ -267,9 +267,8 @@ def kept(driver, what):
 # and then opens without the network.
 served = pathlib.Path(tempfile.mkdtemp()) / web.name
 shutil.copytree(web, served)
-month_ago = time.time() - 30 * 86400
-for file in served.iterdir():
-    os.utime(file, (month_ago, month_ago))
+for file in served.iterdir():  # a month old
+    os.utime(file, (time.time() - 30 * 86400,) * 2)
 server, url = serve(served)
 driver = browser()
 build_of(driver)

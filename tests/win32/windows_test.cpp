@@ -217,8 +217,9 @@ void Layout(const wchar_t *exe, UINT dpi)
     Check(client.right == TwipsToPixels(kForm1Design.widthTwips, dpi) &&
               client.bottom == TwipsToPixels(kForm1Design.heightTwips, dpi),
           "client area at " + std::to_string(dpi) + " DPI");
+    WaitFor([] { return Ink(Control(Label16), GetSysColor(COLOR_BTNSHADOW)) > 0; }); // drawn
     Input(Control(VScroll8), 0.25); // wind: every spinner shown
-    WaitFor([] { return IsWindowVisible(Control(VScroll6)); });
+    WaitFor([] { return Ink(Control(VScroll6), CLR_INVALID) > 0; });
     for (const SpinnerPair &pair : kSpinnerPairs) {
         RECT r;
         GetWindowRect(Control(pair.spinner), &r);
