@@ -4,8 +4,8 @@ script: the time from navigation until the first paint with content (for
 Tavrel, the main window drawn, since the page shows nothing before it) and
 the bytes loaded, in headless Chromium with a fresh profile for every load.
 The static page is the main window as Tavrel draws it, saved with its shadow
-root written out as a template, so that the browser builds it from the HTML
-alone. Prints the medians of interleaved runs and the size of each served file.
+root and its stylesheets written out as a template, so that the browser
+builds it from the HTML alone. Prints the medians of interleaved runs and the size of each served file.
 
 Usage: measure_web.py <web folder> <runs>"""
 import functools
@@ -55,8 +55,10 @@ SAVE = """const shadow = document.querySelector('main .client').shadowRoot;
 for (const box of shadow.querySelectorAll('input.box')) box.setAttribute('value', box.value);
 const main = document.querySelector('main').cloneNode(true);
 const client = main.querySelector('.client');
-client.innerHTML = '<template shadowrootmode="open">' +
+const css = shadow.adoptedStyleSheets.map((s) => [...s.cssRules].map((r) => r.cssText).join(' '));
+client.innerHTML = '<template shadowrootmode="open"><style>' + css.join(' ') + '</style>' +
   shadow.innerHTML + '</template>';
+main.removeAttribute('inert');
 return main.outerHTML;"""
 
 driver = browser()

@@ -155,12 +155,14 @@ void Form1::Activate()
         m_controls.SetFocus(stops.front());
 }
 
-int Form1::ArrowPressed(Form1Control spinner, bool upperArrow)
+int Form1::ArrowPressed(Form1Control spinner, bool upperArrow, bool byFinger)
 {
     const SpinAction action = upperArrow ? SpinAction::LineUp : SpinAction::LineDown;
     m_heldSpinner = spinner;
-    const int delay = m_held.Press(action);
     m_controls.SetFocus(spinner); // as a desktop scroll bar takes it on a click
+    if (byFinger)
+        return m_held.Touch(action);
+    const int delay = m_held.Press(action);
     Spin(spinner, action);
     return delay;
 }
@@ -169,14 +171,37 @@ int Form1::ArrowHover(bool overArrow) { return m_held.Hover(overArrow); }
 
 int Form1::ArrowTimer()
 {
-    const std::optional<SpinAction> action = m_held.Tick();
-    if (!action)
+    const auto tick = m_held.Tick();
+    if (!tick)
         return 0;
-    Spin(m_heldSpinner, *action);
-    return HeldArrow::kRepeatIntervalMs;
+    Spin(m_heldSpinner, tick->first);
+    return tick->second;
 }
 
-int Form1::ArrowReleased() { return m_held.Release(); }
+int Form1::ArrowReleased()
+{
+    if (const std::optional<SpinAction> tap = m_held.Release())
+        Spin(m_heldSpinner, *tap);
+    return 0;
+}
+
+void Form1::FingerDown(Form1Control control)
+{
+    m_slide = {};
+    const SpinnerPair *pair = PairOf(control);
+    m_slideSpinner = pair ? std::optional(pair->spinner) : std::nullopt;
+    m_wheelSpinner.reset(); // a slide starts with no part notch
+}
+
+int Form1::FingerMoved(double pixelsUp)
+{
+    const int units = m_slide.Move(pixelsUp);
+    if (!m_slide.Sliding() || !m_slideSpinner)
+        return HeldArrow::kKeep;
+    const int timer = m_held.Slide();
+    Wheel(*m_slideSpinner, units);
+    return timer;
+}
 
 void Form1::Change(Form1Control box)
 {
@@ -294,7 +319,11 @@ void Form1::Calculate()
                                    .windSpeedKt = read(Text9),
                                    .iasSelected = m_controls.Selected(Option1),
                                    .tasSelected = m_controls.Selected(Option2)};
-        WriteText(Text6, DistanceText(ComputeDescentDistance(inputs)));
+        const std::string distance = DistanceText(ComputeDescentDistance(inputs));
+        WriteText(Text6, distance);
+        // Heard at once: the focus stays on the button, and the box changes silently.
+        const std::size_t digits = std::min(distance.find_first_not_of(' '), distance.size());
+        m_controls.Announce("Distance " + distance.substr(digits) + " nautical miles");
     });
 }
 

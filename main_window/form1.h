@@ -77,10 +77,17 @@ public:
     // An arrow of a spinner pressed by the pointer, the pointer moving on or
     // off that arrow, the front-end's timer and the release (HeldArrow):
     // each answers what the front-end's timer does next.
-    int ArrowPressed(Form1Control spinner, bool upperArrow);
+    // byFinger: a finger on a touch screen, which may yet tap, hold or slide.
+    int ArrowPressed(Form1Control spinner, bool upperArrow, bool byFinger = false);
     int ArrowHover(bool overArrow);
     int ArrowTimer();
     int ArrowReleased();
+    // A finger landed on a box, a spinner or one of its arrows (then
+    // ArrowPressed follows), and moved by pixelsUp (CSS pixels, up
+    // positive): sliding turns the spinner of that row as the wheel does
+    // (FingerSlide). Answers the arrow's timer.
+    void FingerDown(Form1Control control);
+    int FingerMoved(double pixelsUp);
 
 private:
     void SpinnerChange(const SpinnerPair &pair);
@@ -103,6 +110,8 @@ private:
     WheelNotches m_wheel;
     std::optional<Form1Control> m_wheelSpinner; // the one m_wheel's part notch belongs to
     HeldArrow m_held;
+    FingerSlide m_slide;
+    std::optional<Form1Control> m_slideSpinner;
     Form1Control m_heldSpinner = Form1Control::VScroll5;
     std::optional<Form1Control> m_lastFocus;
     bool m_shown = false;

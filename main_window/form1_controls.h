@@ -97,6 +97,8 @@ public:
     virtual void SetFocus(Form1Control control) = 0;
     // A message box with an OK button and no icon.
     virtual void ShowMessage(const std::string &title, const std::string &text) = 0;
+    // Has screen readers say the text now, the focus staying where it is.
+    virtual void Announce(const std::string &text) = 0;
     // Ends the program at once: no further procedure runs, every window goes.
     virtual void End() = 0;
     // The window with its frame, and the work area of its screen, in pixels.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 namespace tavrel {
 
@@ -89,11 +90,29 @@ int WheelUnits(int deltaMode, double deltaY)
     return int(std::lround(-deltaY / perNotch * 120));
 }
 
+int FingerSlide::Move(double pixelsUp)
+{
+    m_pixels += pixelsUp;
+    m_sliding = m_sliding || std::abs(m_pixels) >= kSlopPx;
+    if (!m_sliding)
+        return 0;
+    const int units = int(m_pixels / kNotchPx * WheelNotches::kUnitsPerNotch);
+    return units - std::exchange(m_units, units);
+}
+
 int HeldArrow::Press(SpinAction action)
 {
     m_action = action;
     m_pressed = m_over = true;
+    m_tapping = false;
     return kRepeatDelayMs;
+}
+
+int HeldArrow::Touch(SpinAction action)
+{
+    Press(action);
+    m_tapping = true;
+    return kTouchHoldMs;
 }
 
 int HeldArrow::Hover(bool overArrow)
@@ -104,16 +123,28 @@ int HeldArrow::Hover(bool overArrow)
     return overArrow ? kRepeatDelayMs : 0;
 }
 
-std::optional<SpinAction> HeldArrow::Tick()
+std::optional<std::pair<SpinAction, int>> HeldArrow::Tick()
 {
     if (!Held())
+        return std::nullopt;
+    return std::pair{m_action,
+                     std::exchange(m_tapping, false) ? kRepeatDelayMs : kRepeatIntervalMs};
+}
+
+std::optional<SpinAction> HeldArrow::Release()
+{
+    const bool tap = std::exchange(m_tapping, false) && m_pressed;
+    m_pressed = m_over = false;
+    if (!tap)
         return std::nullopt;
     return m_action;
 }
 
-int HeldArrow::Release()
+int HeldArrow::Slide()
 {
-    m_pressed = m_over = false;
+    if (!m_pressed)
+        return kKeep;
+    m_pressed = m_over = m_tapping = false;
     return 0;
 }
 

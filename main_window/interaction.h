@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tavrel {
@@ -67,6 +68,32 @@ int AccessKeyControl(const WindowDesign &design, char letter);
 // positive away from the user. A notch is 100 pixels, 3 lines or a page.
 int WheelUnits(int deltaMode, double deltaY);
 
+// A finger is about a row of the main window: what it touches should be at
+// least that wide and tall (26 CSS pixels; on a phone held sideways, 44 on
+// its screen).
+constexpr int kFingerTwips = 390;
+
+// A finger sliding up or down on a box or its spinner turns it as the wheel
+// does: each kFingerTwips of the slide is one notch, up is away from the
+// user (the upper arrow). It slides once it has moved kSlopPx from where it
+// landed; less is a tap's wobble.
+class FingerSlide
+{
+public:
+    static constexpr double kNotchPx = kFingerTwips / 15.0;
+    static constexpr double kSlopPx = 8;
+
+    // The finger moved by pixelsUp (CSS pixels, up positive); the wheel's
+    // units to turn now.
+    int Move(double pixelsUp);
+    bool Sliding() const { return m_sliding; }
+
+private:
+    double m_pixels = 0;
+    int m_units = 0;
+    bool m_sliding = false;
+};
+
 // A spinner's arrow held by the pointer, as a desktop scroll bar repeats it:
 // one click at the press, the first repeat after kRepeatDelayMs, then one
 // every kRepeatIntervalMs while the pointer stays over the arrow; leaving it
@@ -80,16 +107,29 @@ public:
     static constexpr int kRepeatIntervalMs = 50;
     static constexpr int kKeep = -1;
 
+    // A finger lands on an arrow: nothing moves yet. Lifted before
+    // kTouchHoldMs it was a tap, one click at the release; held, the first
+    // click comes then and the arrow repeats as held; sliding, it presses
+    // nothing (Slide).
+    static constexpr int kTouchHoldMs = 300;
+
     int Press(SpinAction action);
+    int Touch(SpinAction action);
     int Hover(bool overArrow);
-    // The timer fired: the action to repeat now, if the arrow is still held.
-    std::optional<SpinAction> Tick();
-    int Release();
-    bool Held() const { return m_pressed && m_over; }
+    // The timer fired: the action to repeat now, if the arrow is still held,
+    // and the delay until the next.
+    std::optional<std::pair<SpinAction, int>> Tick();
+    // The click a tap makes at its release, if it was one.
+    std::optional<SpinAction> Release();
+    // The finger slid off into a slide: no tap and no hold. Answers the timer.
+    int Slide();
 
 private:
+    bool Held() const { return m_pressed && m_over; }
+
     SpinAction m_action = SpinAction::LineUp;
     bool m_pressed = false, m_over = false;
+    bool m_tapping = false; // a finger down, neither held nor sliding yet
 };
 
 } // namespace tavrel

@@ -180,6 +180,14 @@ void Form1Window::ShowMessage(const std::string &title, const std::string &text)
     tavrel::ShowMessage(this, QString::fromStdString(title), QString::fromStdString(text));
 }
 
+// Qt 6.4 has no announcement of its own; a screen reader speaks a new
+// description of the control with the focus.
+void Form1Window::Announce(const std::string &text)
+{
+    QWidget *focused = focusWidget();
+    (focused ? focused : this)->setAccessibleDescription(QString::fromStdString(text));
+}
+
 void Form1Window::Move(ScreenPoint topLeft) { move(topLeft.x, topLeft.y); }
 
 void Form1Window::Show()

@@ -30,6 +30,7 @@ public:
     void Select(Form1Control option) override;
     void SetFocus(Form1Control control) override;
     void ShowMessage(const std::string &title, const std::string &text) override;
+    void Announce(const std::string &text) override;
     void End() override;
     ScreenRect Frame() const override;
     ScreenRect WorkArea() const override;

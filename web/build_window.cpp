@@ -1,6 +1,5 @@
 #include "web/build_window.h"
 
-#include "common/twips.h"
 #include "web/look.h"
 
 #include <algorithm>
@@ -8,8 +7,6 @@
 #include <vector>
 
 namespace tavrel {
-
-namespace {
 
 std::string Escaped(std::string_view text)
 {
@@ -35,6 +32,8 @@ std::string Escaped(std::string_view text)
     return html;
 }
 
+namespace {
+
 // A caption's "&" marks its access key, underlined (the procedures take
 // Alt with it). "&&" is a plain "&".
 std::string Caption(std::string_view caption)
@@ -52,31 +51,12 @@ std::string Caption(std::string_view caption)
     return html;
 }
 
-int Pixels(int twips) { return TwipsToPixels(twips, kCssDpi); }
-
-std::string Px(int pixels) { return std::to_string(pixels) + "px;"; }
-
-std::string Style(const ControlDesign &control)
-{
-    const TwipsRect &r = control.rect;
-    const int left = Pixels(r.left), top = Pixels(r.top);
-    std::string style = "left:" + Px(left) + "top:" + Px(top) +
-                        "width:" + Px(Pixels(r.left + r.width) - left) +
-                        "height:" + Px(Pixels(r.top + r.height) - top) + CssFont(control.font);
-    if (control.foreColour != kDefaultColour)
-        style += "color:" + CssColour(control.foreColour) + ";";
-    if (control.backColour != kDefaultColour)
-        style += "background-color:" + CssColour(control.backColour) + ";";
-    return style;
-}
-
 std::string ControlMarkup(const ControlDesign &control)
 {
     using enum ControlKind;
     const std::string caption = Caption(control.caption);
-    const std::string style = " style=\"" + Style(control) + "\"";
     const std::string id = std::string(" id=\"") + control.name + "\"";
-    std::string attributes = id + style;
+    std::string attributes = id;
     if (*control.toolTip)
         attributes += " title=\"" + Escaped(control.toolTip) + "\"";
     if (*control.accessibleName)
@@ -101,8 +81,9 @@ std::string ControlMarkup(const ControlDesign &control)
                "><div class=\"arrow up\"></div><div class=\"arrow down\"></div></div>";
     case OptionButton:
         // One option group per window; the caption is clipped as on the desktop.
-        return "<label class=\"option\"" + style + "><input type=\"radio\" name=\"options\"" + id +
-               (control.selected ? " checked>" : ">") + caption + "</label>";
+        return "<label class=\"option\" data-for=\"" + std::string(control.name) +
+               "\"><input type=\"radio\" name=\"options\"" + id +
+               (control.selected ? " checked>" : ">") + "<span>" + caption + "</span></label>";
     case CommandButton:
         return std::string("<button class=\"command") + (control.isDefault ? " default\"" : "\"") +
                " type=\"button\"" + attributes + ">" + caption + "</button>";
@@ -122,6 +103,18 @@ bool TakesFocus(const ControlDesign &control)
 
 } // namespace
 
+std::string FrameMarkup(std::string_view role, std::string_view caption, std::string_view client)
+{
+    const std::string id = "caption-" + std::string(role);
+    const bool main = role == "main";
+    return std::string(main ? "<main" : "<section role=\"dialog\"") +
+           " class=\"window unshown\" aria-labelledby=\"" + id +
+           "\"><div class=\"title\"><span class=\"caption\" id=\"" + id + "\">" + Escaped(caption) +
+           "</span><button class=\"close\" type=\"button\" tabindex=\"-1\" title=\"Close\" "
+           "aria-label=\"Close\"></button></div><div class=\"client\">" +
+           std::string(client) + (main ? "</div></main>" : "</div></section>");
+}
+
 std::string WindowMarkup(const WindowDesign &design)
 {
     std::vector<const ControlDesign *> controls;
@@ -133,8 +126,7 @@ std::string WindowMarkup(const WindowDesign &design)
         return TakesFocus(*a) ? a->tabIndex < b->tabIndex : ReadsBefore(*a, *b);
     });
 
-    std::string markup = "<div class=\"form\" style=\"width:" + Px(Pixels(design.widthTwips)) +
-                         "height:" + Px(Pixels(design.heightTwips)) + CssFont(design.font) + "\">";
+    std::string markup = "<div class=\"form\">";
     for (const ControlDesign *control : controls)
         markup += ControlMarkup(*control);
     return markup + "</div>";

@@ -3,6 +3,7 @@
 #include "web/build_window.h"
 #include "web/look.h"
 #include "web/page.h"
+#include "web/window_style.h"
 
 #include <emscripten/emscripten.h>
 
@@ -34,7 +35,9 @@ ScreenRect ToScreenRect(const int (&rect)[4]) { return {rect[0], rect[1], rect[2
 } // namespace
 
 DesignedWindow::DesignedWindow(const WindowDesign &design, const char *role)
-    : m_design(design), m_handle(page_open(role, design.caption, WindowMarkup(design).c_str()))
+    : m_design(design),
+      m_handle(page_open(role, FrameMarkup(role, design.caption).c_str(),
+                         WindowMarkup(design).c_str(), WindowStyle(design).c_str()))
 {
     OpenWindows()[m_handle] = this;
 }
@@ -119,6 +122,19 @@ int DesignedWindow::Arrow(int handle, const char *id, const char *event)
     DispatchToControl(handle, id, [&](DesignedWindow &window, int index) {
         timer = window.OnArrow(index, event);
     });
+    return timer;
+}
+
+void DesignedWindow::Finger(int handle, const char *id)
+{
+    DispatchToControl(handle, id,
+                      [](DesignedWindow &window, int index) { window.OnFinger(index); });
+}
+
+int DesignedWindow::Slide(int handle, double pixelsUp)
+{
+    int timer = 0;
+    Dispatch(handle, [&](DesignedWindow &window) { timer = window.OnSlide(pixelsUp); });
     return timer;
 }
 
@@ -250,6 +266,16 @@ EMSCRIPTEN_KEEPALIVE void tavrel_activate(int window) { tavrel::DesignedWindow::
 EMSCRIPTEN_KEEPALIVE int tavrel_arrow(int window, const char *id, const char *event)
 {
     return tavrel::DesignedWindow::Arrow(window, id, event);
+}
+
+EMSCRIPTEN_KEEPALIVE void tavrel_finger(int window, const char *id)
+{
+    tavrel::DesignedWindow::Finger(window, id);
+}
+
+EMSCRIPTEN_KEEPALIVE int tavrel_slide(int window, double pixelsUp)
+{
+    return tavrel::DesignedWindow::Slide(window, pixelsUp);
 }
 
 EMSCRIPTEN_KEEPALIVE void tavrel_click(int window, const char *id)

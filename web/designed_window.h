@@ -36,6 +36,10 @@ public:
     // An arrow of a spinner: "up" or "down" pressed, "on" or "off" it,
     // "tick" of the timer, "release". Returns the timer (HeldArrow).
     static int Arrow(int handle, const char *id, const char *event);
+    // A finger landed on a control, and slid by pixelsUp; the slide returns
+    // the arrow's timer (HeldArrow).
+    static void Finger(int handle, const char *id);
+    static int Slide(int handle, double pixelsUp);
 
 protected:
     // Opens the window, hidden, with its controls. role: "main" or "dialog".
@@ -74,6 +78,8 @@ protected:
     virtual void OnFocus(int /*index*/) {}
     virtual void OnActivate() {}
     virtual int OnArrow(int /*index*/, const std::string & /*event*/) { return 0; }
+    virtual void OnFinger(int /*index*/) {}
+    virtual int OnSlide(double /*pixelsUp*/) { return 0; }
 
 private:
     int IndexOf(const char *id) const;

@@ -74,6 +74,8 @@ void Form1Window::ShowMessage(const std::string &title, const std::string &text)
     page_message(title.c_str(), text.c_str());
 }
 
+void Form1Window::Announce(const std::string &text) { page_announce(text.c_str()); }
+
 void Form1Window::End() { page_end(); }
 
 void Form1Window::OnChange(int index) { m_procedures.Change(Form1Control(index)); }
@@ -91,13 +93,18 @@ bool Form1Window::OnKey(int index, const KeyPress &key)
 
 int Form1Window::OnArrow(int index, const std::string &event)
 {
-    if (event == "up" || event == "down")
-        return m_procedures.ArrowPressed(Form1Control(index), event == "up");
+    if (event == "up" || event == "down" || event == "finger up" || event == "finger down")
+        return m_procedures.ArrowPressed(Form1Control(index), event.ends_with("up"),
+                                         event.starts_with("finger"));
     if (event == "on" || event == "off")
         return m_procedures.ArrowHover(event == "on");
     if (event == "tick")
         return m_procedures.ArrowTimer();
     return m_procedures.ArrowReleased();
 }
+
+void Form1Window::OnFinger(int index) { m_procedures.FingerDown(Form1Control(index)); }
+
+int Form1Window::OnSlide(double pixelsUp) { return m_procedures.FingerMoved(pixelsUp); }
 
 } // namespace tavrel

@@ -29,6 +29,7 @@ public:
     void Select(Form1Control option) override { DesignedWindow::Select(int(option)); }
     void SetFocus(Form1Control control) override { Focus(int(control)); }
     void ShowMessage(const std::string &title, const std::string &text) override;
+    void Announce(const std::string &text) override;
     void End() override;
     ScreenRect Frame() const override { return DesignedWindow::Frame(); }
     ScreenRect WorkArea() const override { return DesignedWindow::WorkArea(); }
@@ -45,6 +46,8 @@ private:
     void OnFocus(int index) override { m_procedures.FocusIn(Form1Control(index)); }
     void OnActivate() override { m_procedures.Activate(); }
     int OnArrow(int index, const std::string &event) override;
+    void OnFinger(int index) override;
+    int OnSlide(double pixelsUp) override;
     // Names, ranges and descriptions that screen readers speak for the boxes
     // and spinners.
     void DescribeControls();

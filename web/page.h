@@ -7,9 +7,11 @@
 
 extern "C" {
 
-// A framed window with the caption around the markup of its client area;
-// hidden until shown. role is "main" or "dialog". Returns its handle.
-int page_open(const char *role, const char *caption, const char *markup);
+// A window: its frame (FrameMarkup) around the markup of its client area,
+// laid out by the stylesheet `style`; hidden until shown. role is "main" or
+// "dialog"; the main window the page drew before the core started, if any,
+// is taken over. Returns its handle.
+int page_open(const char *role, const char *frame, const char *markup, const char *style);
 void page_set_caption(int window, const char *caption);
 // Shows the window in front of the others.
 void page_show(int window);
@@ -39,6 +41,8 @@ void page_focus(int window, const char *id);
 
 // A message box in the page with an OK button, over every window until OK.
 void page_message(const char *title, const char *text);
+// Has screen readers say the text, politely, the focus staying where it is.
+void page_announce(const char *text);
 // Ends the program: every window goes, and the page says so.
 void page_end();
 }

@@ -3,8 +3,9 @@
 // page passes to the module as `page`. Plain functions: the linker copies
 // each one's text into the module under its C name.
 mergeInto(LibraryManager.library, {
-  page_open: function(role, caption, markup) {
-    return Module.page.open(UTF8ToString(role), UTF8ToString(caption), UTF8ToString(markup));
+  page_open: function(role, frame, markup, style) {
+    return Module.page.open(UTF8ToString(role), UTF8ToString(frame), UTF8ToString(markup),
+                            UTF8ToString(style));
   },
   page_set_caption: function(window, caption) {
     Module.page.setCaption(window, UTF8ToString(caption));
@@ -41,5 +42,6 @@ mergeInto(LibraryManager.library, {
   page_message: function(title, text) {
     Module.page.message(UTF8ToString(title), UTF8ToString(text));
   },
+  page_announce: function(text) { Module.page.announce(UTF8ToString(text)); },
   page_end: function() { Module.page.end(); },
 });

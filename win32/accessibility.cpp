@@ -62,7 +62,9 @@ public:
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *out) override
     {
         const Note *note = Self(child);
-        return note ? Text(note->name, out) : m_standard->get_accName(child, out);
+        // A control only described (a button told a result) keeps its own name.
+        return note && !note->name.empty() ? Text(note->name, out)
+                                           : m_standard->get_accName(child, out);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *out) override
     {
@@ -241,6 +243,7 @@ void Describe(HWND control, const std::wstring &name, HWND valueFrom)
 void SetDescription(HWND control, const std::wstring &description)
 {
     g_notes[control].description = description;
+    SetWindowSubclass(control, DescribedProc, 0, 0); // a control described for the first time
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 

@@ -16,7 +16,7 @@ namespace tavrel {
 
 // valueFrom: for a spin button, the box whose text is its value.
 void Describe(HWND control, const std::wstring &name, HWND valueFrom = nullptr);
-// A new description (its state, for a greyed row), announced.
+// A new description (its state, for a greyed row, or a result told), announced.
 void SetDescription(HWND control, const std::wstring &description);
 // The spin button's value has changed: announced to assistive tools.
 void AnnounceValue(HWND spinButton);

@@ -109,6 +109,14 @@ bool Form1Window::Selected(Form1Control option) const
     return SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// A screen reader speaks a new description of the control with the focus;
+// Windows' notification event needs a UI Automation provider of its own.
+void Form1Window::Announce(const std::string &text)
+{
+    const HWND focused = GetFocus();
+    tavrel::SetDescription(focused && IsChild(Handle(), focused) ? focused : Handle(), Utf16(text));
+}
+
 void Form1Window::ShowMessage(const std::string &title, const std::string &text)
 {
     MessageBoxW(Handle(), Utf16(text).c_str(), Utf16(title).c_str(), MB_OK);

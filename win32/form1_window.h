@@ -25,6 +25,7 @@ public:
     void Select(Form1Control option) override;
     void SetFocus(Form1Control control) override { Focus(int(control)); }
     void ShowMessage(const std::string &title, const std::string &text) override;
+    void Announce(const std::string &text) override;
     void End() override;
     ScreenRect Frame() const override { return DesignedWindow::Frame(); }
     ScreenRect WorkArea() const override { return DesignedWindow::WorkArea(); }

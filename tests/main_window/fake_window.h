@@ -88,6 +88,7 @@ public:
     {
         events.push_back(title == kApplicationTitle ? text : "titled " + title);
     }
+    void Announce(const std::string &text) override { events.push_back("heard " + text); }
     void End() override { events.push_back("end"); }
     ScreenRect Frame() const override { return frame; }
     ScreenRect WorkArea() const override { return {0, 0, 1024, 768}; }

@@ -39,7 +39,7 @@ TEST(Form1, SpinnersRulesWindStatesAndCalculate)
         // Heading and wind direction swapped would give a plain tail wind: " 80".
         {"35000 3000 2000 250 90 270 50, TAS",
          "VScroll5=13500 VScroll3=8100 VScroll6=270 VScroll7=90 VScroll8=149 TAS Calculate",
-         "35000 3000 2000 250 90 270 50| 79.9", wind, ""},
+         "35000 3000 2000 250 90 270 50| 79.9", wind, "heard Distance 79.9 nautical miles"},
         {"vertical speed 0", "Text6=note Text3:=0 Calculate", "30000 3000 0 250 360 360 0|note",
          noWind, "Division by zero"},
         {"VScroll5 beyond 16 bits: the 30000 - v overflows", "VScroll5:=-32768 Text1=x",
@@ -121,6 +121,15 @@ TEST(Form1, HeldArrowsAndTheWheel)
         {"off the arrow pauses, back waits the delay again", "press off tick on on tick release",
          "29900/500 29900/0 29900/0 29900/500 29900/keep 29800/50 29800/0"},
         {"moving over the arrow keeps the timer", "press on tick", "29900/500 29900/keep 29800/50"},
+        // A finger: nothing until it is a tap, a hold or a slide; 26 px a notch, up is up.
+        {"a finger's tap: one click, at the release", "finger slide:-7 release",
+         "30000/300 30000/keep 29900/0"},
+        {"a finger held: the first click later, then as held", "finger tick tick release",
+         "30000/300 29900/500 29800/50 29800/0"},
+        {"a finger sliding off an arrow: no click of it, a notch a row", "finger slide:-30 release",
+         "30000/300 29900/0 29900/0"},
+        {"sliding up a box, notches adding up", "box slide:20 slide:20 slide:20",
+         "30000/keep 30000/keep 30100/keep 30200/keep"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -128,16 +137,24 @@ TEST(Form1, HeldArrowsAndTheWheel)
         std::istringstream steps(row.steps);
         std::vector<std::string> trail;
         for (std::string step; steps >> step;) {
-            const int timer = step == "press"
-                                  ? window.form.ArrowPressed(Form1Control::VScroll5, false)
-                              : step == "tick"    ? window.form.ArrowTimer()
-                              : step == "release" ? window.form.ArrowReleased()
-                                                  : window.form.ArrowHover(step == "on");
+            if (step == "finger" || step == "box")
+                window.form.FingerDown(step == "box" ? Form1Control::Text1
+                                                     : Form1Control::VScroll5);
+            const int timer =
+                step == "press" || step == "finger"
+                    ? window.form.ArrowPressed(Form1Control::VScroll5, false, step == "finger")
+                : step == "box"              ? HeldArrow::kKeep
+                : step.starts_with("slide:") ? window.form.FingerMoved(std::stod(step.substr(6)))
+                : step == "tick"             ? window.form.ArrowTimer()
+                : step == "release"          ? window.form.ArrowReleased()
+                                             : window.form.ArrowHover(step == "on");
             trail.push_back(window["Text1"].text + "/" +
                             (timer == HeldArrow::kKeep ? "keep" : std::to_string(timer)));
         }
         EXPECT_EQ(Join(trail, " "), row.trail);
-        EXPECT_EQ(window.focus, "VScroll5"); // pressed, it has the focus
+        if (!row.steps.starts_with("box")) {
+            EXPECT_EQ(window.focus, "VScroll5"); // pressed, it has the focus
+        }
     }
 
     // A browser's wheel: 100 pixels, 3 lines or a page a notch, towards the user negative.

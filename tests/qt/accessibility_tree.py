@@ -1,7 +1,8 @@
 # Reads the running program's accessibility tree through AT-SPI, as a screen
 # reader does, and checks what one hears: every box and spinner named, each
 # spinner's value its box's number, an arrow changing both (with the event
-# that announces it), and the heading rows saying when they are not used.
+# that announces it), the heading rows saying when they are not used, and
+# the distance told once calculated.
 # Run with a display and a session bus: accessibility_tree.py <program>
 import subprocess
 import sys
@@ -69,6 +70,13 @@ check(all(c.description == UNUSED for c in rows), "no wind: the heading rows are
 increase("Wind speed, knots")
 check(until(lambda: all(c.description not in ("", UNUSED) for c in rows)),
       "wind 1 kt: the heading rows are in use")
+
+told = []
+pyatspi.Registry.registerEventListener(lambda event: told.append(event.source.description),
+                                       "object:property-change:accessible-description")
+tree("push button")["Calculate"].queryAction().doAction(0)
+check(until(lambda: any(t.startswith("Distance ") and t.endswith(" nautical miles") for t in told)),
+      f"Calculate: the distance told to a screen reader, with its unit ({told[-1:]})")
 
 tree("push button")["About"].queryAction().doAction(0)
 until(lambda: windows().childCount == 2)

@@ -165,6 +165,8 @@ QString Seen(App &app, const QString &check)
         return !app.form.isVisible() && !(app.dialog && app.dialog->isVisible()) ? "1" : "0";
     if (name == "placed")
         return Placed(app);
+    if (name == "heard")
+        return QApplication::focusWidget()->accessibleDescription();
     const auto right = [&](bool ok) { return control + (ok ? "" : " wrong"); };
     if (name == "checked")
         return right(app.Child<QRadioButton>(qPrintable(control))->isChecked());

@@ -49,10 +49,14 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, *args):  # a browser closed with requests in flight
+        pass
+
+
 def serve(folder):
     """The folder's parent served as a plain static server does, with no caching headers."""
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder.parent)))
+    server = Server(("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder.parent)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f"http://127.0.0.1:{server.server_port}/{folder.name}/"
 
@@ -77,8 +81,9 @@ def browser(mobile=None):
     return driver
 
 
-# A control by its id, in the windows (main first) or in the About box.
-FIND = """for (const client of document.querySelectorAll('.window .client')) {
+# A control by its id, in the windows (main first) or in the About box, once
+# the core has taken over the main window the build drew.
+FIND = """for (const client of document.querySelectorAll('.window:not([inert]) .client')) {
   const found = client.shadowRoot.getElementById(arguments[0]);
   if (found) return found;
 }
@@ -124,6 +129,15 @@ def step(driver, step):
             actions.click_and_hold().pause(1.2).release()
         else:
             actions.click()
+    elif name in ("tap", "slide"):  # a finger, on an arrow 4 pixels above the middle, up by pixels
+        target, _, up = argument.partition(":")
+        x, y = driver.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.x + "
+                                     "r.width / 2, r.y + r.height / 2 - arguments[1]]",
+                                     control(driver, target), 4 if "VScroll" in target else 0)
+        for kind, at in ([("touchStart", y)] + [("touchMove", y - float(up or 0) * i / 4) for i in (1, 2, 3, 4)]
+                         + [("touchEnd", None)]):
+            driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [] if at is None
+                                                                 else [{"x": x, "y": at}]})
     elif name == "wheel":  # in pixels, as a mouse wheel reports it: 100 a notch, towards the user
         spinner, units = argument.split(":")
         driver.execute_script("arguments[0].dispatchEvent(new WheelEvent('wheel', {deltaY: arguments[1],"
@@ -165,6 +179,7 @@ if (what === 'greyed') { // in the colour GrayText takes
   const probe = Object.assign(document.body.appendChild(document.createElement('i')), { style: 'color: GrayText' });
   return getComputedStyle(find(id)).color === getComputedStyle(probe).color ? id : id + ' not greyed';
 }
+if (what === 'heard') return document.getElementById('heard').textContent.trim();
 if (what === 'ended') return document.getElementById('ended').hidden ? '0' : '1';
 const element = find(id ?? what);
 if (what === 'checked') return element.checked ? id : id + ' unchecked';
@@ -229,6 +244,10 @@ for _ in range(17):  # round the window, as its scenario row
 read = driver.execute_script("return [...document.querySelector('main .client').shadowRoot"
                              ".querySelectorAll('[id]')].map((e) => e.id)")
 check([id for id in read if id in visited] == visited, f"screen readers read in Tab's order {visited}")
+BOXES = "return [...document.querySelector('main .client').shadowRoot.querySelectorAll('.box')].map((b) => b.value)"
+boxes = driver.execute_script(BOXES)
+driver.execute_script("document.activeElement.shadowRoot.activeElement.blur()")
+started = Image.open(io.BytesIO(driver.find_element("css selector", "main").screenshot_as_png))
 bar = driver.find_element("css selector", "main .title")
 ActionChains(driver).drag_and_drop_by_offset(bar, 0, 1 - bar.rect["y"] - bar.rect["height"] / 2).perform()
 check(driver.find_element("css selector", "main").rect["y"] >= 0, "a window dragged up stays on the page")
@@ -236,18 +255,97 @@ scenarios(driver, table)
 
 driver.quit()
 
-# A phone held sideways: the main window fills the width.
+# Phones and tablets, held either way: both windows whole on screen, the
+# main window as large as fits; on a phone held sideways and up, every target
+# a finger (44 pixels on screen) tall and wide, as elementFromPoint finds it.
+TARGETS = """const root = arguments[0].shadowRoot, r = arguments[0].getBoundingClientRect(), hits = {};
+for (let y = r.top; y < r.bottom; y += 0.5) for (let x = r.left; x < r.right; x += 0.5) {
+  const e = root.elementFromPoint(x, y), option = e?.closest('.option');
+  const key = option ? option.dataset.for : e?.matches('.arrow') ? e.parentElement.id + (e.matches('.up')
+    ? '.up' : '.down') : e?.matches('.spinner') ? e.id + '.slide' : e?.matches('button') ? e.id : null;
+  const h = key && (hits[key] ??= [x, y, x, y]);
+  if (h) hits[key] = [Math.min(h[0], x), Math.min(h[1], y), Math.max(h[2], x + .5), Math.max(h[3], y + .5)];
+}
+return Object.entries(hits).map(([k, h]) => [k, (h[2] - h[0]) * visualViewport.scale, (h[3] - h[1]) * visualViewport.scale]);"""
+IN_VIEW = """const { clientWidth: w, clientHeight: h } = document.documentElement;
+const main = document.querySelector('main');
+return [...document.querySelectorAll('.window')].every((f) => { const r = f.getBoundingClientRect();
+  return r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h; }) &&
+  Math.max(main.offsetWidth / visualViewport.width, main.offsetHeight / visualViewport.height);"""
+
+
+def small(target):  # an arrow takes half its row; in the airspeed's row, its box, arrows,
+    name, width, height = target  # the IAS circle and caption share 32 pixels across
+    arrow = name.endswith((".up", ".down"))
+    return width < (0 if name.startswith(("VScroll4.", "Option1")) else 44) or height < (22 if arrow else 44)
+
+
+for width, height in ((844, 390), (390, 844), (1180, 820), (820, 1180), (1024, 768)):
+    server, url = serve(web)
+    driver = browser({"deviceMetrics": {"width": width, "height": height, "pixelRatio": 2, "touch": True},
+                      "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
+    control(driver, "Text1")
+    if width == 844:
+        targets = driver.execute_script(TARGETS, driver.find_element("css selector", "main .client"))
+        check(len(targets) == 20 and not list(filter(small, targets)),
+              f"phone sideways: a finger's targets ({list(filter(small, targets))} too small)")
+    step(driver, "click:Command3")
+    check(driver.execute_script(IN_VIEW) >= 0.98,
+          f"{width}x{height}: both windows whole on screen, the main one as large as fits")
+    driver.save_screenshot(str(shots / f"web-{width}x{height}.png"))
+    driver.quit()
+    server.shutdown()
+
+
+# High contrast (forced colours): a greyed box still shows one colour only;
+# the close buttons keep their mark; the active title stands out.
+def colours(element, margin=0):
+    image = Image.open(io.BytesIO(element.screenshot_as_png)).convert("RGB")
+    return image.crop((margin, margin, image.width - margin, image.height - margin)).getcolors(99999)
+
+
 server, url = serve(web)
-driver = browser({"deviceMetrics": {"width": 844, "height": 390, "pixelRatio": 3, "touch": True},
-                  "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
-control(driver, "Text1")
-widths = driver.execute_script("return [document.querySelector('main').offsetWidth, "
-                               "document.documentElement.clientWidth, visualViewport.scale]")
-check(widths[0] == widths[1] and abs(widths[2] * widths[0] - 844) < 2,
-      f"phone: the main window fills the width ({widths})")
-driver.save_screenshot(str(shots / "web-phone.png"))
+driver = browser()
+driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+box = control(driver, "Text7")
+step(driver, "click:Command3")
+titles = [max(colours(driver.find_element("css selector", f"{w} .title")))[1] for w in ("main", "[role=dialog]")]
+check(len(colours(box, 3)) == 1 and titles[0] != titles[1] and all(
+          len(colours(c)) > 1 for c in driver.find_elements("css selector", ".close")),
+      f"forced colours: greyed values unseen, close marks and the active title seen ({titles})")
+
+# A strict Content-Security-Policy, set by the page itself: an inline script
+# or style attribute is refused.
+driver.execute_script("document.body.append(Object.assign(document.createElement('script'), "
+                      "{ textContent: 'window.injected = 1' })); document.body.setAttribute('style', 'color: red')")
+check(driver.execute_script("return !window.injected && getComputedStyle(document.body).color !== 'rgb(255, 0, 0)'"),
+      "the page refuses inline script and style")
 driver.quit()
 server.shutdown()
+
+# Never a blank page: whatever fails to load, or is missing from the
+# browser, a message in view says what and what to do.
+for missing, says in (("tavrel.wasm", "tavrel.wasm"), ("windows.js", "windows.js"), ("tavrel.css", "tavrel.css"),
+                      ("controls.css", "controls.css"), ("main.js", "did not run"), ("WebAssembly", "WebAssembly")):
+    served = pathlib.Path(tempfile.mkdtemp()) / web.name
+    shutil.copytree(web, served, ignore=shutil.ignore_patterns(missing))
+    server, url = serve(served)
+    driver = browser()
+    if missing == "WebAssembly":
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": "delete window.WebAssembly"})
+    driver.get(url)
+    if missing == "main.js":  # drawn at once, by the build: the window the core then shows
+        drawn = Image.open(io.BytesIO(driver.find_element("css selector", "main").screenshot_as_png))
+        differ = sum(max(map(abs, map(int.__sub__, a, b))) > 48 for a, b in
+                     zip(drawn.convert("RGB").getdata(), started.convert("RGB").getdata()))
+        check(driver.execute_script(BOXES) == boxes and drawn.size == started.size and differ < drawn.width * drawn.height / 100,
+              f"before any script, the main window drawn as the core shows it ({differ} pixels differ)")
+    shown = WebDriverWait(driver, 15).until(lambda d: d.execute_script(
+        "return [...document.querySelectorAll('.failed')].find((m) => m.checkVisibility({ visibilityProperty: "
+        "true }) && m.getBoundingClientRect().bottom <= innerHeight)?.innerText"))
+    check(says in shown, f"without {missing}: {shown!r}")
+    driver.quit()
+    server.shutdown()
 
 
 def build_of(driver):

@@ -9,13 +9,21 @@ import { attachSpinners } from './spinner.js';
 const desktop = document.getElementById('desktop');
 const windows = new Map(); // handle → { frame, root }
 let tavrel = null; // the module; null once the program has ended
-let controlsStyle = '';
+let controlsSheet = null; // controls.css, shared by every window
 let lastHandle = 0;
 let topZ = 0;
 
-export function connect(module, style) {
+export function connect(module, controlsText) {
   tavrel = module;
-  controlsStyle = style;
+  controlsSheet = sheet(controlsText);
+}
+
+// Stylesheets built from text, which a strict Content-Security-Policy allows
+// where it refuses <style> elements and style attributes.
+function sheet(text) {
+  const built = new CSSStyleSheet();
+  built.replaceSync(text);
+  return built;
 }
 
 // Calls the core; its answer, or 0 once the program has ended.
@@ -57,22 +65,26 @@ function makeMovable(handle, frame, title) {
   });
 }
 
-export function open(role, caption, markup) {
+export function open(role, frameMarkup, markup, style) {
   const handle = ++lastHandle;
-  const frame = document.createElement(role === 'main' ? 'main' : 'section');
-  frame.className = 'window unshown'; // until the core shows it
-  if (role !== 'main') frame.setAttribute('role', role);
-  frame.setAttribute('aria-labelledby', `caption-${handle}`);
-  frame.innerHTML = `<div class="title"><span class="caption" id="caption-${handle}"></span>` +
-    '<button class="close" type="button" tabindex="-1" title="Close" aria-label="Close"></button>' +
-    '</div><div class="client"></div>';
+  // The main window as the build drew it, inert until now, is the core's.
+  let frame = role === 'main' && desktop.querySelector('main.window[inert]');
+  if (!frame) {
+    desktop.insertAdjacentHTML('beforeend', frameMarkup);
+    frame = desktop.lastElementChild;
+  }
+  frame.inert = false;
   const title = frame.querySelector('.title');
-  title.firstChild.textContent = caption;
-  const root = frame.querySelector('.client').attachShadow({ mode: 'open' });
-  root.innerHTML = `<style>${controlsStyle}</style>${markup}`;
+  const client = frame.querySelector('.client');
+  const root = client.shadowRoot ?? client.attachShadow({ mode: 'open' });
+  root.adoptedStyleSheets = [controlsSheet, sheet(style)];
+  root.innerHTML = markup;
   const entry = { frame, root };
   windows.set(handle, entry);
-  desktop.append(frame);
+  if (role === 'main') {
+    fitted = frame;
+    fit(); // before the core places it in the zoomed page
+  }
 
   root.addEventListener('input', (event) => {
     if (event.target.matches('.box')) report('tavrel_change', handle, event.target.id);
@@ -81,8 +93,12 @@ export function open(role, caption, markup) {
     const button = event.target.closest('button');
     if (button) report('tavrel_click', handle, button.id);
   });
-  attachSpinners(root, (id, event) => report('tavrel_arrow', handle, id, event),
-                 (id, mode, delta) => report('tavrel_wheel', handle, id, mode, delta));
+  attachSpinners(root, {
+    arrow: (id, event) => report('tavrel_arrow', handle, id, event),
+    finger: (id) => report('tavrel_finger', handle, id),
+    slide: (pixelsUp) => report('tavrel_slide', handle, pixelsUp),
+    wheel: (id, mode, delta) => report('tavrel_wheel', handle, id, mode, delta),
+  });
   title.lastChild.addEventListener('click', () => report('tavrel_close', handle));
   frame.addEventListener('keydown', (event) => onKey(event, handle, root));
   frame.addEventListener('focusin', () => activate(frame));
@@ -106,15 +122,38 @@ export function setCaption(handle, caption) {
   windows.get(handle).frame.querySelector('.caption').textContent = caption;
 }
 
+// A touch screen zooms the page so that the main window fills its width or
+// its height, whichever it meets first: all of it in view, at the largest
+// size. Again when the screen turns, each window kept in view.
+const touch = matchMedia('(pointer: coarse)');
+let fitted = null;
+
+function fit() {
+  if (!touch.matches || !fitted?.isConnected) return;
+  const { width, height, scale } = visualViewport;
+  // A pixel to spare each way, which rounding may take.
+  const zoom = Math.min((width * scale) / (fitted.offsetWidth + 2),
+                        (height * scale) / (fitted.offsetHeight + 2));
+  document.querySelector('meta[name=viewport]').content =
+    `width=${Math.floor((width * scale) / zoom)}, initial-scale=${zoom}, minimum-scale=${zoom}`;
+  const { clientWidth, clientHeight } = document.documentElement;
+  for (const { frame: f } of windows.values()) {
+    place(f, Math.max(0, Math.min(f.offsetLeft, clientWidth - f.offsetWidth)),
+         Math.max(0, Math.min(f.offsetTop, clientHeight - f.offsetHeight)));
+  }
+}
+addEventListener('orientationchange', () => setTimeout(fit, 100));
+
 export function show(handle) {
   const { frame } = windows.get(handle);
-  if (frame.localName === 'main' && matchMedia('(pointer: coarse)').matches) {
-    // Touch screens zoom the page so that the main window fills their width.
-    document.querySelector('meta[name=viewport]').content = `width=${frame.offsetWidth}`;
-    Object.assign(frame.style, { left: '0px', top: '0px' });
-  }
   frame.classList.remove('unshown');
   activate(frame);
+}
+
+// Politely, after whatever is being read; the same text again is heard again.
+export function announce(text) {
+  const heard = document.getElementById('heard');
+  heard.textContent = heard.textContent === text ? `${text}\u00a0` : text;
 }
 
 export function hide(handle) {
@@ -132,15 +171,17 @@ export function frame(handle) {
   return [left, top, left + width, top + height];
 }
 
+// What the user sees of the page, zoomed in or not.
 export function workArea() {
-  const { clientWidth, clientHeight } = document.documentElement;
-  return [scrollX, scrollY, scrollX + clientWidth, scrollY + clientHeight];
+  const { pageLeft, pageTop, width, height } = visualViewport;
+  return [pageLeft, pageTop, pageLeft + width, pageTop + height].map(Math.floor);
 }
 
-export function move(handle, left, top) {
-  const { frame: f } = windows.get(handle);
-  Object.assign(f.style, { left: `${left}px`, top: `${top}px` });
+function place(frame, left, top) {
+  Object.assign(frame.style, { left: `${left}px`, top: `${top}px` });
 }
+
+export function move(handle, left, top) { place(windows.get(handle).frame, left, top); }
 
 export const text = (handle, id) => control(handle, id).value;
 export function setText(handle, id, value) { control(handle, id).value = value; }
