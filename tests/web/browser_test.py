@@ -246,6 +246,7 @@ read = driver.execute_script("return [...document.querySelector('main .client').
 check([id for id in read if id in visited] == visited, f"screen readers read in Tab's order {visited}")
 BOXES = "return [...document.querySelector('main .client').shadowRoot.querySelectorAll('.box')].map((b) => b.value)"
 boxes = driver.execute_script(BOXES)
+check(len(driver.find_elements("css selector", ".window")) == 1, "the main window the build drew, taken over")
 driver.execute_script("document.activeElement.shadowRoot.activeElement.blur()")
 started = Image.open(io.BytesIO(driver.find_element("css selector", "main").screenshot_as_png))
 bar = driver.find_element("css selector", "main .title")
