@@ -260,12 +260,12 @@ driver.quit()
 # main window as large as fits; on a phone held sideways and up, every target
 # a finger (44 pixels on screen) tall and wide, as elementFromPoint finds it.
 TARGETS = """const root = arguments[0].shadowRoot, r = arguments[0].getBoundingClientRect(), hits = {};
-for (let y = r.top; y < r.bottom; y += 0.5) for (let x = r.left; x < r.right; x += 0.5) {
+for (let y = r.top; y < r.bottom; ++y) for (let x = r.left; x < r.right; ++x) {
   const e = root.elementFromPoint(x, y), option = e?.closest('.option');
   const key = option ? option.dataset.for : e?.matches('.arrow') ? e.parentElement.id + (e.matches('.up')
     ? '.up' : '.down') : e?.matches('.spinner') ? e.id + '.slide' : e?.matches('button') ? e.id : null;
   const h = key && (hits[key] ??= [x, y, x, y]);
-  if (h) hits[key] = [Math.min(h[0], x), Math.min(h[1], y), Math.max(h[2], x + .5), Math.max(h[3], y + .5)];
+  if (h) hits[key] = [Math.min(h[0], x), Math.min(h[1], y), Math.max(h[2], x + 1), Math.max(h[3], y + 1)];
 }
 return Object.entries(hits).map(([k, h]) => [k, (h[2] - h[0]) * visualViewport.scale, (h[3] - h[1]) * visualViewport.scale]);"""
 IN_VIEW = """const { clientWidth: w, clientHeight: h } = document.documentElement;
@@ -299,7 +299,8 @@ for width, height in ((844, 390), (390, 844), (1180, 820), (820, 1180), (1024, 7
 
 
 # High contrast (forced colours): a greyed box still shows one colour only;
-# the close buttons keep their mark; the active title stands out.
+# the close buttons keep their mark; the titles take the theme's colours, the
+# active one its highlight.
 def colours(element, margin=0):
     image = Image.open(io.BytesIO(element.screenshot_as_png)).convert("RGB")
     return image.crop((margin, margin, image.width - margin, image.height - margin)).getcolors(99999)
@@ -310,8 +311,11 @@ driver = browser()
 driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
 box = control(driver, "Text7")
 step(driver, "click:Command3")
-titles = [max(colours(driver.find_element("css selector", f"{w} .title")))[1] for w in ("main", "[role=dialog]")]
-check(len(colours(box, 3)) == 1 and titles[0] != titles[1] and all(
+titles = [driver.execute_script("const p = document.body.appendChild(document.createElement('i')); "
+                                "p.style.background = arguments[0]; return getComputedStyle(document.querySelector("
+                                "arguments[1]).firstChild).backgroundColor === getComputedStyle(p).backgroundColor",
+                                colour, window) for colour, window in (("Canvas", "main"), ("Highlight", "[role=dialog]"))]
+check(len(colours(box, 3)) == 1 and all(titles) and all(
           len(colours(c)) > 1 for c in driver.find_elements("css selector", ".close")),
       f"forced colours: greyed values unseen, close marks and the active title seen ({titles})")
 
