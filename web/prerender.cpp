@@ -22,8 +22,8 @@ namespace {
 // write it, and its stylesheet.
 std::string g_frame, g_client, g_style;
 
-// A control's start tag in g_client: where it begins, and each attribute
-// as [name, value) offsets, the value's quotes excluded (npos: none).
+// An attribute of a control's start tag in g_client: [begin, end) spans
+// ` name="value"`, and value is where the value starts (npos: it has none).
 struct Attribute
 {
     std::size_t begin, end, value;
