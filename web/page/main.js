@@ -56,7 +56,8 @@ async function start() {
   const { default: createTavrel } = await load('tavrel.js', () => import('./tavrel.js')) ?? {};
   const controls = await style;
   if (!page || !createTavrel || controls === null) return;
-  await load('tavrel.wasm', () => createTavrel({ page, preRun: [(module) => page.connect(module, controls)] }));
+  await load('tavrel.wasm',
+             () => createTavrel({ page, preRun: [(module) => page.connect(module, controls)] }));
 }
 
 await start();
