@@ -73,8 +73,10 @@ void Form1::Show()
 {
     const ScreenRect frame = m_controls.Frame(), work = m_controls.WorkArea();
     // Centred across, an eighth of the spare height from the top: room below
-    // for the About box on a short screen, such as a browser's.
-    m_controls.Move({work.left + (work.Width() - frame.Width()) / 2,
+    // for the About box on a short screen, such as a browser's. A window
+    // larger than the work area starts at its top-left corner, so that its
+    // title bar and first controls can be reached.
+    m_controls.Move({work.left + std::max(0, work.Width() - frame.Width()) / 2,
                      work.top + std::max(0, work.Height() - frame.Height()) / 8});
     m_controls.Show();
     m_shown = true;

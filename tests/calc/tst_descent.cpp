@@ -52,6 +52,10 @@ TEST(Descent, ResultText)
         {"known: tail wind 79.9, not 80", "35000 3000 2000 250 90 270 50 TAS", " 79.9"},
         {"0.017454, not pi/180: 0.0174533 gives 7098", "62000 0 100 850 1 36 199 TAS", " 7099"},
         {"known: target above start", "3000 35000 2000 250 360 360 50 TAS", "-53.3"},
+        // A climb with IAS lowers the speed: 250 x (1 - 24000/1750 x 0.02) / 4.5.
+        {"by hand: climb 2000 to 26000, IAS", "2000 26000 1800 250 360 360 0 IAS", "-40.3"},
+        {"by hand: climb 2000 to 26000, TAS, 250 / 4.5", "2000 26000 1800 250 360 360 0 TAS",
+         "-55.5"},
         {"known: equal altitudes, speed 0", "5000 5000 0 250 360 360 0 IAS", " 0"},
         // Known: wind equal to airspeed from ahead leaves 1.01E-07 nm, shown as 0 (not "1.01").
         {"known: near-zero ground speed", "30000 3000 1800 50 360 360 50 TAS", " 0"},

@@ -91,7 +91,7 @@ public:
     void Announce(const std::string &text) override { events.push_back("heard " + text); }
     void End() override { events.push_back("end"); }
     ScreenRect Frame() const override { return frame; }
-    ScreenRect WorkArea() const override { return {0, 0, 1024, 768}; }
+    ScreenRect WorkArea() const override { return workArea; }
     void Move(ScreenPoint at) override
     {
         frame = {at.x, at.y, at.x + frame.Width(), at.y + frame.Height()};
@@ -147,6 +147,7 @@ public:
     Form1Control selected = Form1Control::Option1;
     std::string focus;                    // the control that last got the focus
     ScreenRect frame{100, 100, 508, 322}; // the main window with its frame
+    ScreenRect workArea{0, 0, 1024, 768};  // the screen less its panels
     std::vector<std::string> events;      // messages, the end, the About box's life
 
 private:

@@ -77,6 +77,7 @@ TEST(Form1, ButtonsAndTheAboutBox)
         const char *name;
         std::string actions, events;
         ScreenRect mainWindow = {100, 100, 508, 322};
+        ScreenRect workArea = {0, 0, 1024, 768};
     } rows[] = {
         {"About: loaded, captioned, right of the main window, shown", "About", right},
         {"no room on the right: to the left", "About", opened("200,100"), {600, 100, 1008, 322}},
@@ -86,6 +87,9 @@ TEST(Form1, ButtonsAndTheAboutBox)
          "About",
          opened("112,0"),
          {112, 150, 912, 610}},
+        // A phone's browser, a panel at its left: the box's title bar stays on it.
+        {"work area smaller than the box: at its top-left corner", "About", opened("40,20"),
+         {40, 20, 448, 242}, {40, 20, 300, 200}},
         // The program ends with its last window, however the windows go.
         {"main window closed, then the About box", "About Close CloseAbout",
          right + " hidden unload end"},
@@ -101,8 +105,36 @@ TEST(Form1, ButtonsAndTheAboutBox)
         SCOPED_TRACE(row.name);
         FakeWindow window;
         window.frame = row.mainWindow;
+        window.workArea = row.workArea;
         window.Do(row.actions);
         EXPECT_EQ(Join(window.events, " "), row.events);
+    }
+}
+
+TEST(Form1, PlacedOnTheWorkArea)
+{
+    // The main window (408 x 222 with its frame) at start, on a work area
+    // that panels may leave anywhere; the title bar never above or left of it.
+    const struct
+    {
+        const char *name;
+        ScreenRect workArea;
+        int left, top;
+    } rows[] = {
+        {"centred across, an eighth of the spare height down", {0, 0, 1024, 768}, 308, 68},
+        {"a panel at the left and at the top", {48, 32, 1024, 768}, 332, 96},
+        {"narrower than the window: at its left edge", {0, 0, 320, 600}, 0, 47},
+        {"shorter than the window: at its top edge", {0, 0, 1024, 200}, 308, 0},
+        {"smaller both ways, a panel at the top: at its corner", {0, 40, 300, 220}, 0, 40},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        window.frame = {0, 0, 408, 222};
+        window.workArea = row.workArea;
+        window.form.Show();
+        EXPECT_EQ(window.frame.left, row.left);
+        EXPECT_EQ(window.frame.top, row.top);
     }
 }
 
