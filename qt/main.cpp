@@ -1,7 +1,8 @@
-// Tavrel on the Linux desktop: starts into its main window; there is no
-// command line and nothing is read or saved.
+// Tavrel on the Linux desktop: starts into its main window; the command line
+// only answers --help and --version, and nothing is read or saved.
 #include "common/application.h"
 #include "qt/about_dialog.h"
+#include "qt/command_line.h"
 #include "qt/desktop_platform.h"
 #include "qt/form1_window.h"
 #include "qt/look.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = tavrel::AnswerCommandLine(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tavrel");
     QApplication::setApplicationVersion(tavrel::kPackageVersion);
