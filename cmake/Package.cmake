@@ -8,6 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "descent distance calculator for flight-si
 
 if(WIN32)
     install(TARGETS tavrel RUNTIME DESTINATION .)
+    install(FILES LICENSE DESTINATION . RENAME LICENSE.txt) # Notepad opens a .txt
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE) # the installer's page
     set(CPACK_PACKAGE_NAME Tavrel)
     set(CPACK_PACKAGE_INSTALL_DIRECTORY Tavrel)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tavrel)
@@ -42,10 +44,29 @@ else()
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${TAVREL_APP_ID}.svg)
 
+    # Debian's documents: the licences, the changelog and the manual page,
+    # compressed without names or times, so that the package is reproducible.
+    configure_file(resources/linux/copyright.in ${TAVREL_GENERATED_DIR}/copyright @ONLY)
+    install(FILES ${TAVREL_GENERATED_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavrel)
+    set(compressed)
+    foreach(document changelog tavrel.1)
+        configure_file(resources/linux/${document}.in ${TAVREL_GENERATED_DIR}/${document} @ONLY)
+        add_custom_command(OUTPUT ${TAVREL_GENERATED_DIR}/${document}.gz
+                           COMMAND gzip -9nfk ${TAVREL_GENERATED_DIR}/${document}
+                           DEPENDS ${TAVREL_GENERATED_DIR}/${document})
+        list(APPEND compressed ${TAVREL_GENERATED_DIR}/${document}.gz)
+    endforeach()
+    add_custom_target(documents ALL DEPENDS ${compressed})
+    install(FILES ${TAVREL_GENERATED_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavrel)
+    install(FILES ${TAVREL_GENERATED_DIR}/tavrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
     set(CPACK_PACKAGE_NAME tavrel)
-    set(CPACK_PACKAGE_CONTACT "The Tavrel developers")
-    set(CPACK_PACKAGE_DESCRIPTION
-        "From the altitude a descent starts at, the altitude to reach, the vertical speed, the airspeed (indicated or true), the heading and the wind, Tavrel computes the ground distance in nautical miles that the descent covers. For flight simulator use only.")
+    set(CPACK_PACKAGE_CONTACT "${TAVREL_MAINTAINER}")
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+        "From the altitude a descent starts at, the altitude to reach, the vertical
+speed, the airspeed (indicated or true), the heading and the wind, Tavrel
+computes the ground distance in nautical miles that the descent covers.
+For flight simulator use only.")
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_STRIP_FILES ON)
     set(CPACK_GENERATOR DEB)

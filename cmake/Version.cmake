@@ -11,6 +11,10 @@ else()
 endif()
 set(TAVREL_VERSION_QUAD "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0")
 set(TAVREL_RELEASE_DATE 2026-12-06)
+# Where the project is reached: the package's maintainer, the manual page's
+# address for reports and the AppStream data all take theirs from here.
+set(TAVREL_DOMAIN tavrel.invalid)
+set(TAVREL_MAINTAINER "The Tavrel developers <developers@${TAVREL_DOMAIN}>")
 
 set(TAVREL_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tavrel_version.h.in
