@@ -88,8 +88,11 @@ TEST(Form1, ButtonsAndTheAboutBox)
          opened("112,0"),
          {112, 150, 912, 610}},
         // A phone's browser, a panel at its left: the box's title bar stays on it.
-        {"work area smaller than the box: at its top-left corner", "About", opened("40,20"),
-         {40, 20, 448, 242}, {40, 20, 300, 200}},
+        {"work area smaller than the box: at its top-left corner",
+         "About",
+         opened("40,20"),
+         {40, 20, 448, 242},
+         {40, 20, 300, 200}},
         // The program ends with its last window, however the windows go.
         {"main window closed, then the About box", "About Close CloseAbout",
          right + " hidden unload end"},
