@@ -14,7 +14,7 @@
 # page only when a web test is.
 EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-daemon python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
     dpkg-dev file desktop-file-utils appstream lintian man-db clang libclang-rt-14-dev libc++-dev libc++abi-dev
-    googletest emscripten chromium chromium-driver python3-selenium python3-pil"
+    googletest emscripten chromium chromium-driver python3-selenium python3-pil firefox-esr"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 build=$PWD/build/default
