@@ -3,6 +3,7 @@
 #include "win32/accessibility.h"
 #include "win32/spinner.h"
 #include "win32/text.h"
+#include "win32/ui_automation.h"
 
 namespace tavrel {
 
@@ -109,12 +110,14 @@ bool Form1Window::Selected(Form1Control option) const
     return SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-// A screen reader speaks a new description of the control with the focus;
-// Windows' notification event needs a UI Automation provider of its own.
+// Said by UI Automation's notification where Windows has it; elsewhere a
+// screen reader speaks a new description of the control with the focus.
 void Form1Window::Announce(const std::string &text)
 {
     const HWND focused = GetFocus();
-    tavrel::SetDescription(focused && IsChild(Handle(), focused) ? focused : Handle(), Utf16(text));
+    const HWND speaker = focused && IsChild(Handle(), focused) ? focused : Handle();
+    if (!RaiseNotification(speaker, Utf16(text)))
+        tavrel::SetDescription(speaker, Utf16(text));
 }
 
 void Form1Window::ShowMessage(const std::string &title, const std::string &text)

@@ -32,6 +32,10 @@ done
 "$wine" attrib +h 'C:\Program Files\Tavrel Probe\hidden.exe' >/dev/null
 "$wine" 'C:\test.exe' registry
 "$wine" 'C:\test.exe' screenreaders
+# Windows' notification, where it has one: through a stand-in that records it.
+cp "$build/tests/win32/"{uiautomationcore.dll,notification_test.exe} "$c/"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" "$wine" 'C:\notification_test.exe'
+rm "$c/uiautomationcore.dll"
 
 imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
 [ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
