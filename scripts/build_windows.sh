@@ -6,4 +6,5 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
-(cd build/mingw && cpack >/dev/null) # Tavrel-<version>-win64.zip and Tavrel-<version>-setup.exe
+# Tavrel-<version>-win64.zip and Tavrel-<version>-setup.exe, and no package of an earlier build.
+(cd build/mingw && rm -f ./*.zip ./*.exe && cpack >/dev/null)

@@ -1,26 +1,44 @@
 #!/usr/bin/env bash
-# A staged install holds exactly the expected files, with a desktop entry and
-# AppStream data the desktop's validators accept and icons of their sizes; the
-# .deb holds the same files, depends on the Qt runtime, and is the same bytes
-# when built twice (SOURCE_DATE_EPOCH). usage: check_packages.sh <build dir> <version>
+# The .deb unpacked as a user's system holds it, everything under /usr: the
+# AppStream data is named after its id and launches the installed desktop
+# entry, whose Exec starts the installed program (an ELF whose libraries are
+# all found) and whose Icon is in the hicolor theme at every size, each PNG of
+# its folder's size; both validators accept them. The .deb and a staged
+# install hold exactly the expected files, the .deb depends on the Qt runtime
+# and is the same bytes when built twice (SOURCE_DATE_EPOCH).
+# usage: check_packages.sh <build dir> <version>
 set -euo pipefail
 build=$(realpath "$1")
 expected=$(dirname "${BASH_SOURCE[0]}")/installed-files.txt
-out=$(mktemp -d /tmp/tavrel-packages.XXXXXX)
+out=$(mktemp -d /tmp/tavrel-packages.XXXXXX) && root=$out/root
 trap 'rm -rf "$out"' EXIT
-
-DESTDIR="$out/stage" cmake --install "$build" --prefix /usr >/dev/null
-diff -u "$expected" <(cd "$out/stage" && find . -type f | sed 's|^\.||' | sort)
-desktop-file-validate "$out/stage/usr/share/applications/org.tavrel.Tavrel.desktop"
-appstreamcli validate --no-net --pedantic "$out/stage/usr/share/metainfo/org.tavrel.Tavrel.metainfo.xml"
-for size in 16 32 48 64 128 256; do # a PNG's width and height: the big-endian words at 16 and 20
-    [ "$(od -An -tu4 --endian=big -j16 -N8 "$out/stage/usr/share/icons/hicolor/${size}x${size}/apps/org.tavrel.Tavrel.png" | xargs)" = "$size $size" ]
-done
+fail() { echo "FAIL $*" >&2; exit 1; }
 
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-1765000000}
 for run in 1 2; do (cd "$build" && cpack -G DEB -B "$out/$run" >/dev/null); done
 deb=$(ls "$out"/1/tavrel_"$2"_*.deb)
+dpkg-deb -x "$deb" "$root"
+[ "$(ls -A "$root")" = usr ] || fail "installed outside /usr: $(ls -A "$root" | xargs)"
+meta=$(ls "$root"/usr/share/metainfo/*.metainfo.xml)
+id=$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$meta")
+[ "$(basename "$meta")" = "$id.metainfo.xml" ] || fail "$(basename "$meta") holds the id $id"
+entry=$root/usr/share/applications/$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$meta")
+[ -f "$entry" ] || fail "the AppStream data launches ${entry#"$root"}, not installed"
+exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry") icon=$(sed -n 's/^Icon=//p' "$entry")
+[[ $exec = /* ]] && program=$root$exec || program=$root/usr/bin/$exec
+[ -f "$program" ] && [ -x "$program" ] || fail "Exec=$exec: no such program installed"
+file -b "$program" | grep -q '^ELF .* executable' && ! ldd "$program" | grep 'not found' ||
+    fail "Exec=$exec: not a program that links"
+for size in 16 32 48 64 128 256; do
+    file -b "$root/usr/share/icons/hicolor/${size}x$size/apps/$icon.png" | grep -q "^PNG image data, $size x $size," ||
+        fail "Icon=$icon: no ${size}x$size PNG installed"
+done
+file -b "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" | grep -q '^SVG' || fail "Icon=$icon: no SVG installed"
+desktop-file-validate "$entry"
+appstreamcli validate --no-net --pedantic "$meta"
+
 cmp "$deb" "$out/2/$(basename "$deb")"
-diff -u "$expected" <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\.||' | sort)
+DESTDIR="$out/stage" cmake --install "$build" --prefix /usr >/dev/null
+for tree in "$root" "$out/stage"; do diff -u "$expected" <(cd "$tree" && find . ! -type d | sed 's|^\.||' | sort); done
 dpkg-deb -f "$deb" Depends | grep -E 'libqt6widgets6.*qt6-qpa-plugins|qt6-qpa-plugins.*libqt6widgets6'
-echo "the install and $(basename "$deb") are complete, valid and reproducible"
+echo "the install and $(basename "$deb") are complete, valid, reproducible and start as installed"
