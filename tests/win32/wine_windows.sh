@@ -61,7 +61,7 @@ before=$(cd "$c" && find . -path ./users -prune -o -print | sort)
 "$wine" "$build/Tavrel-$version-setup.exe" /S
 "$wineserver" -w
 app='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel'
-for file in "Program Files/Tavrel/"{Tavrel,Uninstall}.exe "ProgramData/Microsoft/Windows/Start Menu/Programs/Tavrel/Tavrel.lnk"; do
+for file in "Program Files/Tavrel/"{Tavrel.exe,Uninstall.exe,LICENSE.txt} "ProgramData/Microsoft/Windows/Start Menu/Programs/Tavrel/Tavrel.lnk"; do
     [ -f "$c/$file" ] || fail "not installed: $file"; done
 entry=$("$wine" reg query "$app" | tr -d '\r' | awk '/Display|Publisher/ {$2=""; print}' | sort | tr -s ' \n' '  ')
 [ "$entry" = "DisplayIcon C:\\Program Files\\Tavrel\\Tavrel.exe DisplayName Tavrel DisplayVersion $version Publisher The Tavrel developers " ] ||
