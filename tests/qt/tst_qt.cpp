@@ -2,68 +2,22 @@
 // driven with the mouse and the keyboard as a user drives the program, and
 // the layout with both arrows of every spinner (run at scale 1 and 2).
 #include "../scenarios/scenario_table.h"
-#include "common/application.h"
 #include "common/twips.h"
-#include "qt/about_dialog.h"
-#include "qt/desktop_platform.h"
-#include "qt/form1_window.h"
 #include "qt/spinner.h"
+#include "tests/qt/qt_app.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
-#include <QtTest>
 
 using namespace tavrel;
 
 namespace {
-
-// The program's two windows, as main() builds them; a message box is
-// counted and closed with OK as soon as it shows.
-struct App
-{
-    App()
-    {
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                messages += box->windowTitle() == QString::fromUtf8(kApplicationTitle);
-                box->accept();
-            }
-        });
-        closer.start(20);
-        form.Start();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    QWidget *Find(const QString &name) const
-    {
-        QWidget *control = form.findChild<QWidget *>(name);
-        if (!control && dialog)
-            control = dialog->findChild<QWidget *>(name);
-        return control ? control : (qFatal("no control %s", qPrintable(name)), nullptr);
-    }
-    template <typename T> T *Child(const char *name) const { return static_cast<T *>(Find(name)); }
-
-    QTimer closer;
-    int messages = 0;
-    QPointer<QWidget> dialog; // the About box last loaded
-    DesktopPlatform launcher;
-    frmAbout about{[this](frmAbout &procedures) -> AboutControls & {
-                       AboutControls &loaded = AboutDialog::Load(procedures);
-                       dialog = dynamic_cast<QWidget *>(&loaded);
-                       return loaded;
-                   },
-                   launcher};
-    Form1Window form{about};
-};
 
 // Pixels of a box's value: anything but its white background, the caret aside.
 int Ink(QLineEdit *box)
@@ -78,12 +32,6 @@ int Ink(QLineEdit *box)
                 !caret.contains(x, y) &&
                 image.pixelColor((QPointF(x, y) * image.devicePixelRatio()).toPoint()) != Qt::white;
     return ink;
-}
-
-void Click(QWidget *control, QPoint at = {})
-{
-    control->window()->activateWindow(); // as a click on a desktop does
-    QTest::mouseClick(control, Qt::LeftButton, {}, at.isNull() ? control->rect().center() : at);
 }
 
 void Step(App &app, const QString &step)
@@ -110,15 +58,36 @@ void Step(App &app, const QString &step)
         static_cast<QDialog *>(app.dialog.data())->done(QDialog::Rejected);
     } else if (parts[0] == "click") {
         Click(app.Find(parts[1]));
-    } else if (parts[0] == "up" || parts[0] == "down" || parts[0] == "hold") {
+    } else if (parts[0] == "right" || parts[0] == "middle") {
+        QWidget *control = app.Find(parts[1]);
+        const auto *spinner = qobject_cast<Spinner *>(control);
+        QTest::mouseClick(control, parts[0] == "right" ? Qt::RightButton : Qt::MiddleButton, {},
+                          spinner ? spinner->ArrowRect(Spinner::Arrow::Up).center()
+                                  : control->rect().center());
+    } else if (parts[0] == "up" || parts[0] == "down" || parts[0] == "hold" ||
+               parts[0] == "press") {
         auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
         const QPoint at =
             spinner->ArrowRect(parts[0] == "down" ? Spinner::Arrow::Down : Spinner::Arrow::Up)
                 .center();
         QTest::mousePress(spinner, Qt::LeftButton, {}, at);
+        app.held = {spinner, at};
         if (parts[0] == "hold")
             QTest::qWait(1200);
-        QTest::mouseRelease(spinner, Qt::LeftButton, {}, at);
+        if (parts[0] != "press")
+            Step(app, "release");
+    } else if (parts[0] == "move") { // pressed, so the spinner has the pointer wherever it goes
+        auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
+        app.held.second =
+            parts[2] == "off"
+                ? QPoint(spinner->width() * 3, spinner->height() / 2)
+                : spinner->ArrowRect(parts[2] == "up" ? Spinner::Arrow::Up : Spinner::Arrow::Down)
+                      .center();
+        QTest::mouseMove(spinner, app.held.second);
+    } else if (step == "release") {
+        QTest::mouseRelease(app.held.first, Qt::LeftButton, {}, app.held.second);
+    } else if (step == "forget") { // a screen reader reads the focused control's new description
+        QApplication::focusWidget()->setAccessibleDescription({});
     } else if (parts[0] == "wheel") {
         QWidget *spinner = app.Find(parts[1]);
         const QPointF at = spinner->rect().center();

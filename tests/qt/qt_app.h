@@ -1,0 +1,65 @@
+// The program's two windows on real widgets, as main() builds them, for the
+// Qt front-end's tests.
+#pragma once
+
+#include "common/application.h"
+#include "qt/about_dialog.h"
+#include "qt/desktop_platform.h"
+#include "qt/form1_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+#include <utility>
+
+namespace tavrel {
+
+// The program's two windows, as main() builds them; a message box is
+// counted and closed with OK as soon as it shows.
+struct App
+{
+    App()
+    {
+        QObject::connect(&closer, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages += box->windowTitle() == QString::fromUtf8(kApplicationTitle);
+                box->accept();
+            }
+        });
+        closer.start(20);
+        form.Start();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+    QWidget *Find(const QString &name) const
+    {
+        QWidget *control = form.findChild<QWidget *>(name);
+        if (!control && dialog)
+            control = dialog->findChild<QWidget *>(name);
+        return control ? control : (qFatal("no control %s", qPrintable(name)), nullptr);
+    }
+    template <typename T> T *Child(const char *name) const { return static_cast<T *>(Find(name)); }
+
+    QTimer closer;
+    int messages = 0;
+    std::pair<QPointer<QWidget>, QPoint> held; // the arrow pressed last, and where the pointer is
+    QPointer<QWidget> dialog;                  // the About box last loaded
+    DesktopPlatform launcher;
+    frmAbout about{[this](frmAbout &procedures) -> AboutControls & {
+                       AboutControls &loaded = AboutDialog::Load(procedures);
+                       dialog = dynamic_cast<QWidget *>(&loaded);
+                       return loaded;
+                   },
+                   launcher};
+    Form1Window form{about};
+};
+
+inline void Click(QWidget *control, QPoint at = {})
+{
+    control->window()->activateWindow(); // as a click on a desktop does
+    QTest::mouseClick(control, Qt::LeftButton, {}, at.isNull() ? control->rect().center() : at);
+}
+
+} // namespace tavrel

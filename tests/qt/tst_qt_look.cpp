@@ -1,0 +1,276 @@
+// Both windows as designed, read back from what Qt shows: every control of
+// kForm1Design and kAboutDesign with its text, font, colours (from the drawn
+// pixels), place at the DPI, focus, tooltip and state; the title bars, the
+// About box's picture and its focus; the greyed rows with and without wind
+// and a held arrow. Run at scale 1 and 2.
+#include "common/twips.h"
+#include "main_window/form1_controls.h"
+#include "qt/spinner.h"
+#include "tests/qt/qt_app.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace tavrel;
+
+namespace {
+
+// The design's "MS Sans Serif" is not on Debian; this face stands in for it.
+const QString kStandIn = "Liberation Sans";
+
+// A design colour as the platform shows it: 0x00BBGGRR as it is, a system
+// colour as the application's palette gives it.
+QColor Colour(ColourValue colour)
+{
+    const QPalette palette = QApplication::palette();
+    switch (colour) {
+    case kSysButtonText: // 18
+        return palette.color(QPalette::Active, QPalette::ButtonText);
+    case kSysButtonShadow: // 16, the greyed text
+        return palette.color(QPalette::Disabled, QPalette::WindowText);
+    case kSysInactiveBorder: // 11
+        return palette.color(QPalette::Inactive, QPalette::Window);
+    }
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+int Distance(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
+// The background of an area of the drawn window (the commonest colour of its
+// top and bottom rows) and its ink (the colour farthest from it). Pixels
+// under `above` are another control's.
+std::pair<QColor, QColor> Drawn(const QImage &image, QRect area, const QList<QRect> &above = {})
+{
+    const qreal scale = image.devicePixelRatio();
+    QHash<QRgb, int> edge;
+    QSet<QRgb> all;
+    const QRect device(area.topLeft() * scale, area.size() * scale);
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x)
+            if (std::none_of(above.begin(), above.end(), [&](QRect r) {
+                    return r.contains(QPoint(int(x / scale), int(y / scale)));
+                })) {
+                all.insert(image.pixel(x, y));
+                edge[image.pixel(x, y)] += y == device.top() || y == device.bottom();
+            }
+    const QColor back =
+        std::max_element(edge.keyValueBegin(), edge.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    QColor ink = back;
+    for (const QRgb c : all)
+        ink = Distance(c, back) > Distance(ink, back) ? QColor(c) : ink;
+    return {back, ink};
+}
+
+// The pixels that differ between two images of the same size.
+QList<QPoint> Changed(const QImage &a, const QImage &b)
+{
+    QList<QPoint> changed;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.size() != b.size() || a.pixel(x, y) != b.pixel(x, y))
+                changed << QPoint(x, y);
+    return changed;
+}
+
+// Rows of a button's pixels that change when its caption loses its "&": the
+// access key's underline.
+int UnderlineRows(QPushButton *button)
+{
+    QPushButton plain(button->text().remove('&'), button->parentWidget());
+    plain.setFont(button->font());
+    plain.setGeometry(button->geometry());
+    QSet<int> rows;
+    for (const QPoint p : Changed(button->grab().toImage(), plain.grab().toImage()))
+        rows.insert(p.y());
+    return rows.size();
+}
+
+// A design's font as Qt resolved it for a control.
+void CheckFont(const QWidget *control, const FontDesign &design)
+{
+    const QFontInfo seen(control->font());
+    const QFontInfo platform(QApplication::font());
+    const bool own = design.points > 0;
+    const QString face = own ? "MS Sans Serif: drawn in " + kStandIn : platform.family();
+    QCOMPARE(own ? "MS Sans Serif: drawn in " + seen.family() : seen.family(), face);
+    QCOMPARE(seen.pixelSize(),
+             own ? qRound(design.points * control->logicalDpiY() / 72) : platform.pixelSize());
+    QCOMPARE(seen.weight(), own ? (design.bold ? 700 : 400) : platform.weight());
+    QVERIFY(!seen.italic());
+}
+
+// Every control of a window against its design. With wind the greyed rows
+// show as any other: captions in button text, values in the boxes' blue.
+void CheckWindow(QWidget *window, const WindowDesign &design, bool wind)
+{
+    const qreal dpi = window->logicalDpiY();
+    const auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+    QCOMPARE(window->minimumSize(), QSize(px(design.widthTwips), px(design.heightTwips)));
+    QCOMPARE(window->maximumSize(), window->size());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(
+        flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+    QVERIFY(!(flags & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint)));
+    qInfo("title colours: drawn by the window manager, which Qt leaves the title bar to");
+
+    QApplication::focusWidget()->clearFocus(); // no caret or selection over a value
+    const QImage image = window->grab().toImage();
+    const QPalette palette = QApplication::palette();
+    for (const ControlDesign &c : design.controls) {
+        const QRect r(
+            QPoint(px(c.rect.left), px(c.rect.top)),
+            QPoint(px(c.rect.left + c.rect.width) - 1, px(c.rect.top + c.rect.height) - 1));
+        const ColourValue fore = !wind                              ? c.foreColour
+                                 : c.foreColour == kSysButtonShadow ? kSysButtonText
+                                 : c.kind == ControlKind::TextBox && c.foreColour == c.backColour
+                                     ? kDarkBlue
+                                     : c.foreColour;
+        if (c.kind == ControlKind::Line) { // drawn by the window
+            QCOMPARE(image.pixelColor(QPoint(r.center().x(), r.top()) * image.devicePixelRatio()),
+                     Colour(fore));
+            continue;
+        }
+        const struct Named
+        {
+            const char *name;
+            ~Named()
+            {
+                if (QTest::currentTestFailed())
+                    qWarning("at %s", name);
+            }
+        } named{c.name};
+        auto *w = window->findChild<QWidget *>(c.name);
+        const auto *box = qobject_cast<QLineEdit *>(w);
+        QVERIFY2(w->pos() == r.topLeft() && w->height() == r.height(), c.name);
+        QVERIFY2(c.kind == ControlKind::Label ? w->width() >= r.width() : w->width() == r.width(),
+                 c.name);
+        QCOMPARE(w->isVisible(), c.visible || (wind && c.kind == ControlKind::Spinner));
+        QVERIFY(w->isEnabled());
+        QCOMPARE(bool(w->focusPolicy() & Qt::TabFocus), c.tabIndex >= 0);
+        QCOMPARE(w->toolTip(), QString(c.toolTip));
+        if (*c.accessibleName)
+            QCOMPARE(w->accessibleName(), QString(c.accessibleName));
+        QList<QRect> above; // the boxes a caption lies beneath
+        switch (c.kind) {
+        case ControlKind::Spinner:
+            if (!wind)
+                QCOMPARE(std::tuple(static_cast<Spinner *>(w)->minimum(),
+                                    static_cast<Spinner *>(w)->maximum(),
+                                    static_cast<Spinner *>(w)->singleStep(),
+                                    static_cast<Spinner *>(w)->value()),
+                         std::tuple(c.spinner.min, c.spinner.max, c.spinner.smallChange,
+                                    c.spinner.value));
+            continue;
+        case ControlKind::PictureBox:
+            continue;
+        case ControlKind::Label:
+            QCOMPARE(static_cast<QLabel *>(w)->text(), QString(c.caption));
+            QCOMPARE(static_cast<QLabel *>(w)->wordWrap(), c.wordWrap);
+            for (const QWidget *other : window->findChildren<QWidget *>())
+                if (other->isVisible() && !qobject_cast<const QLabel *>(other))
+                    above << other->geometry();
+            break;
+        case ControlKind::OptionButton:
+            QCOMPARE(static_cast<QRadioButton *>(w)->text(), QString(c.caption));
+            QCOMPARE(static_cast<QRadioButton *>(w)->isChecked(), c.selected);
+            break;
+        case ControlKind::CommandButton:
+            QCOMPARE(static_cast<QPushButton *>(w)->text(), QString(c.caption));
+            QCOMPARE(static_cast<QPushButton *>(w)->isDefault(), c.isDefault);
+            if (QString(c.caption).contains('&'))
+                QVERIFY2(UnderlineRows(static_cast<QPushButton *>(w)) > 0, "access key shown");
+            break;
+        default:
+            break;
+        }
+        CheckFont(w, c.font.points > 0 ? c.font : design.font);
+        // The pixels: an option's circle fills its box but for a strip above.
+        const QRect area = c.kind == ControlKind::OptionButton
+                               ? QRect(r.topLeft(), QSize(r.width(), 2))
+                           : c.kind == ControlKind::Label ? r
+                                                          : r.adjusted(4, 4, -4, -4);
+        const auto [back, ink] = Drawn(image, area & window->rect(), above);
+        const QColor wantBack = c.backColour != kDefaultColour   ? Colour(c.backColour)
+                                : c.kind == ControlKind::TextBox ? palette.color(QPalette::Base)
+                                                                 : palette.color(QPalette::Window);
+        if (c.kind != ControlKind::CommandButton) // a bevel's shades
+            QVERIFY2(back == wantBack, qPrintable(QString(c.name) + " on " + back.name()));
+        const QColor wantInk =
+            fore != kDefaultColour ? Colour(fore)
+            : c.kind == ControlKind::TextBox
+                ? palette.color(QPalette::Text)
+                : palette.color(c.kind == ControlKind::CommandButton ? QPalette::ButtonText
+                                                                     : QPalette::WindowText);
+        if (c.kind != ControlKind::OptionButton && (*c.caption || (box && !box->text().isEmpty())))
+            QVERIFY2(Distance(ink, wantInk) < 16, // a thin stroke may cover no whole pixel
+                     qPrintable(QString(c.name) + " in " + ink.name()));
+    }
+}
+
+} // namespace
+
+class TestQtLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void look()
+    {
+        App app;
+        QCOMPARE(app.form.windowTitle(), QString(kApplicationTitle));
+        CheckWindow(&app.form, kForm1Design, false);
+        if (QTest::currentTestFailed())
+            return;
+
+        // A held arrow looks pressed, and released again when let go.
+        auto *spinner = app.Child<Spinner>("VScroll4");
+        const QPoint arrow = spinner->ArrowRect(Spinner::Arrow::Up).center();
+        QTest::mousePress(spinner, Qt::LeftButton, {}, arrow);
+        const QImage pressed = spinner->grab().toImage();
+        QTest::mouseRelease(spinner, Qt::LeftButton, {}, arrow);
+        QVERIFY(spinner->grab().toImage() != pressed);
+
+        Click(app.Child<Spinner>("VScroll8"), {1, 1}); // wind
+        Click(app.Find("Command1"));
+        CheckWindow(&app.form, kForm1Design, true);
+        if (QTest::currentTestFailed())
+            return;
+
+        Click(app.Find("Command3"));
+        QVERIFY(QTest::qWaitForWindowExposed(app.dialog));
+        QCOMPARE(app.dialog->windowTitle(), QString("About ") + kApplicationTitle);
+        CheckWindow(app.dialog, kAboutDesign, false);
+
+        // The picture at this scale, pixel for pixel: the @2x image from a scale of 2.
+        auto *picture = app.Child<QLabel>("picIcon");
+        const qreal scale = app.dialog->devicePixelRatio();
+        const auto drawn = [&] {
+            return app.dialog->grab().toImage().copy(
+                QRect(picture->mapToParent(picture->contentsRect().topLeft()) * scale,
+                      picture->contentsRect().size() * scale));
+        };
+        const QImage shown = drawn();
+        QCOMPARE(Changed(shown, QImage(scale >= 2 ? ":/pictures/airliner@2x.png"
+                                                  : ":/pictures/airliner.png")),
+                 QList<QPoint>());
+        // With the focus, a rectangle round its edge.
+        QTest::keyClick(app.Find("cmdOK"), Qt::Key_Tab);
+        QVERIFY(picture->hasFocus());
+        const QList<QPoint> ring = Changed(shown, drawn());
+        QVERIFY(ring.size() > shown.width());
+        for (const QPoint p : ring)
+            QVERIFY(std::min({p.x(), p.y(), shown.width() - 1 - p.x(),
+                              shown.height() - 1 - p.y()}) < 3 * scale);
+    }
+};
+
+QTEST_MAIN(TestQtLook)
+#include "tst_qt_look.moc"
