@@ -1,5 +1,6 @@
 // The program's two windows on real widgets, as main() builds them, for the
-// Qt front-end's tests.
+// Qt front-end's tests; a message box is counted and closed with OK as soon
+// as it shows.
 #pragma once
 
 #include "common/application.h"
@@ -17,8 +18,6 @@
 
 namespace tavrel {
 
-// The program's two windows, as main() builds them; a message box is
-// counted and closed with OK as soon as it shows.
 struct App
 {
     App()

@@ -1,6 +1,5 @@
 // The Qt front-end on real widgets: every row of the shared scenario table,
-// driven with the mouse and the keyboard as a user drives the program, and
-// the layout with both arrows of every spinner (run at scale 1 and 2).
+// driven with the mouse and the keyboard as a user drives the program.
 #include "../scenarios/scenario_table.h"
 #include "common/twips.h"
 #include "qt/spinner.h"
@@ -34,6 +33,11 @@ int Ink(QLineEdit *box)
     return ink;
 }
 
+QPoint ArrowAt(const Spinner *spinner, const QString &which)
+{
+    return spinner->ArrowRect(which == "down" ? Spinner::Arrow::Down : Spinner::Arrow::Up).center();
+}
+
 void Step(App &app, const QString &step)
 {
     const QStringList parts = step.split(':');
@@ -60,29 +64,20 @@ void Step(App &app, const QString &step)
         Click(app.Find(parts[1]));
     } else if (parts[0] == "right" || parts[0] == "middle") {
         QWidget *control = app.Find(parts[1]);
-        const auto *spinner = qobject_cast<Spinner *>(control);
+        auto *spinner = qobject_cast<Spinner *>(control);
         QTest::mouseClick(control, parts[0] == "right" ? Qt::RightButton : Qt::MiddleButton, {},
-                          spinner ? spinner->ArrowRect(Spinner::Arrow::Up).center()
-                                  : control->rect().center());
-    } else if (parts[0] == "up" || parts[0] == "down" || parts[0] == "hold" ||
-               parts[0] == "press") {
+                          spinner ? ArrowAt(spinner, "up") : control->rect().center());
+    } else if (QStringList{"up", "down", "hold", "press"}.contains(parts[0])) {
         auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
-        const QPoint at =
-            spinner->ArrowRect(parts[0] == "down" ? Spinner::Arrow::Down : Spinner::Arrow::Up)
-                .center();
-        QTest::mousePress(spinner, Qt::LeftButton, {}, at);
-        app.held = {spinner, at};
+        app.held = {spinner, ArrowAt(spinner, parts[0])};
+        QTest::mousePress(spinner, Qt::LeftButton, {}, app.held.second);
         if (parts[0] == "hold")
             QTest::qWait(1200);
         if (parts[0] != "press")
             Step(app, "release");
-    } else if (parts[0] == "move") { // pressed, so the spinner has the pointer wherever it goes
+    } else if (parts[0] == "move") { // still pressed: the spinner has the pointer anywhere
         auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
-        app.held.second =
-            parts[2] == "off"
-                ? QPoint(spinner->width() * 3, spinner->height() / 2)
-                : spinner->ArrowRect(parts[2] == "up" ? Spinner::Arrow::Up : Spinner::Arrow::Down)
-                      .center();
+        app.held.second = parts[2] == "off" ? QPoint(-20, 0) : ArrowAt(spinner, parts[2]);
         QTest::mouseMove(spinner, app.held.second);
     } else if (step == "release") {
         QTest::mouseRelease(app.held.first, Qt::LeftButton, {}, app.held.second);
@@ -190,33 +185,6 @@ private slots:
             else
                 QCOMPARE(seen, QString::fromStdString(expected.value));
         }
-    }
-
-    void layout()
-    {
-        App app;
-        Spinner *wind = app.Child<Spinner>("VScroll8");
-        QTest::mouseClick(wind, Qt::LeftButton, {}, wind->ArrowRect(Spinner::Arrow::Up).center());
-        app.Child<QPushButton>("Command3")->click(); // wind: every spinner shown; and the About box
-        QVERIFY(QTest::qWaitForWindowExposed(app.dialog));
-        for (const auto &[window, design] :
-             {std::pair<QWidget *, const WindowDesign *>(&app.form, &kForm1Design),
-              {app.dialog, &kAboutDesign}}) {
-            const qreal dpi = window->logicalDpiY();
-            QCOMPARE(window->maximumSize(), QSize(TwipsToPixels(design->widthTwips, dpi),
-                                                  TwipsToPixels(design->heightTwips, dpi)));
-            QCOMPARE(window->size(), window->minimumSize());
-            // Every caption whole: one this font draws wider grows to the right.
-            for (const QLabel *label : window->findChildren<QLabel *>())
-                QVERIFY2(label->wordWrap() ||
-                             (label->width() >= label->sizeHint().width() &&
-                              window->rect().contains(label->geometry().topLeft() +
-                                                      QPoint(label->sizeHint().width(), 0))),
-                         qPrintable(label->objectName()));
-        }
-        const QPixmap picture = app.Child<QLabel>("picIcon")->pixmap();
-        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(108, 99));
-        QCOMPARE(picture.devicePixelRatio(), app.dialog->devicePixelRatio()); // sharp at scale 2
     }
 };
 
