@@ -55,6 +55,40 @@ struct App
     Form1Window form{about};
 };
 
+inline int Distance(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
+// The background of an area of a drawn window (the commonest colour of its
+// top and bottom rows) and its ink (the colour farthest from it). Pixels
+// under `above` are another control's.
+inline std::pair<QColor, QColor> Drawn(const QImage &image, QRect area,
+                                       const QList<QRect> &above = {})
+{
+    const qreal scale = image.devicePixelRatio();
+    QHash<QRgb, int> edge;
+    QSet<QRgb> all;
+    const QRect device(area.topLeft() * scale, area.size() * scale);
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x)
+            if (std::none_of(above.begin(), above.end(), [&](QRect r) {
+                    return r.contains(QPoint(int(x / scale), int(y / scale)));
+                })) {
+                all.insert(image.pixel(x, y));
+                edge[image.pixel(x, y)] += y == device.top() || y == device.bottom();
+            }
+    const QColor back =
+        std::max_element(edge.keyValueBegin(), edge.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    QColor ink = back;
+    for (const QRgb c : all)
+        ink = Distance(c, back) > Distance(ink, back) ? QColor(c) : ink;
+    return {back, ink};
+}
+
 inline void Click(QWidget *control, QPoint at = {})
 {
     control->window()->activateWindow(); // as a click on a desktop does

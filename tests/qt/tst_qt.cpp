@@ -18,19 +18,12 @@ using namespace tavrel;
 
 namespace {
 
-// Pixels of a box's value: anything but its white background, the caret aside.
-int Ink(QLineEdit *box)
+// A box's value drawn: any ink on its white, the caret aside.
+bool Inked(QLineEdit *box)
 {
-    const QImage image = box->grab().toImage();
-    const QRect inside = box->rect().adjusted(3, 3, -3, -3);
     const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().adjusted(-1, 0, 1, 0);
-    int ink = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            ink +=
-                !caret.contains(x, y) &&
-                image.pixelColor((QPointF(x, y) * image.devicePixelRatio()).toPoint()) != Qt::white;
-    return ink;
+    return Drawn(box->grab().toImage(), box->rect().adjusted(3, 3, -3, -3), {caret}).second !=
+           Qt::white;
 }
 
 QPoint ArrowAt(const Spinner *spinner, const QString &which)
@@ -139,7 +132,7 @@ QString Seen(App &app, const QString &check)
             app.Child<QLabel>(qPrintable(control))->palette().color(QPalette::WindowText) ==
             QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     if (name == "blank" || name == "inked")
-        return right((Ink(app.Child<QLineEdit>(qPrintable(control))) > 0) == (name == "inked"));
+        return right(Inked(app.Child<QLineEdit>(qPrintable(control))) == (name == "inked"));
     return app.Child<QLineEdit>(qPrintable(name))->text();
 }
 
