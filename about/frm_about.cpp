@@ -119,6 +119,11 @@ bool frmAbout::Key(AboutControl focused, const KeyPress &key)
             key.alt && !key.ctrl && button >= 0)
             return press(button);
         return false;
+    case Key::Up:
+    case Key::Down:
+    case Key::Left:
+    case Key::Right:
+        return true; // the focus stays: no arrow moves it in this dialog
     default:
         return false;
     }

@@ -98,7 +98,8 @@ public:
 
     // A key pressed while `focused` has the focus; true when the dialog took
     // it. Enter presses the focused button, or else OK; Esc presses OK;
-    // Alt with an access key presses its button; Tab goes round.
+    // Alt with an access key presses its button; Tab goes round; the arrows
+    // are taken and move nothing.
     bool Key(AboutControl focused, const KeyPress &key);
     // A control took the focus; the dialog gives it back when activated again.
     void FocusIn(AboutControl control) { m_lastFocus = control; }

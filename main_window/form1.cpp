@@ -120,6 +120,8 @@ bool Form1::Key(Form1Control focused, const KeyPress &key)
     }
     if (key.key == Key::Enter || key.key == Key::Escape)
         return true; // no default and no cancel button in this window
+    const bool arrow =
+        key.key == Key::Up || key.key == Key::Down || key.key == Key::Left || key.key == Key::Right;
     switch (DesignOf(focused).kind) {
     case ControlKind::Spinner:
         if (const std::optional<SpinAction> action = SpinnerKey(key)) {
@@ -129,8 +131,6 @@ bool Form1::Key(Form1Control focused, const KeyPress &key)
         return false;
     case ControlKind::OptionButton: {
         // Each arrow moves to the group's other option and selects it.
-        const bool arrow = key.key == Key::Up || key.key == Key::Down || key.key == Key::Left ||
-                           key.key == Key::Right;
         if (!arrow || key.ctrl || key.alt)
             return false;
         const Form1Control other =
@@ -139,6 +139,8 @@ bool Form1::Key(Form1Control focused, const KeyPress &key)
         m_controls.SetFocus(other);
         return true;
     }
+    case ControlKind::CommandButton:
+        return arrow; // a button keeps the focus: the arrows move nothing
     default:
         return false;
     }

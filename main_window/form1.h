@@ -62,7 +62,8 @@ public:
     // A key pressed while `focused` has the focus. True when the window took
     // it: the toolkit must then do nothing more with it. Enter and Esc press
     // nothing here; Tab goes round the tab stops; the arrows move between
-    // the options and a spinner takes its scroll-bar keys.
+    // the options, a spinner takes its scroll-bar keys and a button takes
+    // the arrows, doing nothing.
     bool Key(Form1Control focused, const KeyPress &key);
     // The controls Tab stops at, in order, as the window stands now.
     std::vector<Form1Control> TabStops() const;

@@ -21,7 +21,8 @@ void SetBackColour(QWidget *widget, ColourValue colour)
 {
     const bool box = qobject_cast<QLineEdit *>(widget) != nullptr;
     QPalette palette = widget->palette();
-    palette.setColor(box ? QPalette::Base : QPalette::Window, ToQColor(colour));
+    // What each fills its background with: an option button its Button colour.
+    palette.setColor(box ? QPalette::Base : widget->backgroundRole(), ToQColor(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(!box);
 }

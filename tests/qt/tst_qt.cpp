@@ -1,89 +1,34 @@
 // The Qt front-end on real widgets: every row of the shared scenario table,
-// driven with the mouse and the keyboard as a user drives the program, and
-// the layout with both arrows of every spinner (run at scale 1 and 2).
+// driven with the mouse and the keyboard as a user drives the program.
 #include "../scenarios/scenario_table.h"
-#include "common/application.h"
 #include "common/twips.h"
-#include "qt/about_dialog.h"
-#include "qt/desktop_platform.h"
-#include "qt/form1_window.h"
 #include "qt/spinner.h"
+#include "tests/qt/qt_app.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
-#include <QtTest>
 
 using namespace tavrel;
 
 namespace {
 
-// The program's two windows, as main() builds them; a message box is
-// counted and closed with OK as soon as it shows.
-struct App
+// A box's value drawn: any ink on its white, the caret aside.
+bool Inked(QLineEdit *box)
 {
-    App()
-    {
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                messages += box->windowTitle() == QString::fromUtf8(kApplicationTitle);
-                box->accept();
-            }
-        });
-        closer.start(20);
-        form.Start();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    QWidget *Find(const QString &name) const
-    {
-        QWidget *control = form.findChild<QWidget *>(name);
-        if (!control && dialog)
-            control = dialog->findChild<QWidget *>(name);
-        return control ? control : (qFatal("no control %s", qPrintable(name)), nullptr);
-    }
-    template <typename T> T *Child(const char *name) const { return static_cast<T *>(Find(name)); }
-
-    QTimer closer;
-    int messages = 0;
-    QPointer<QWidget> dialog; // the About box last loaded
-    DesktopPlatform launcher;
-    frmAbout about{[this](frmAbout &procedures) -> AboutControls & {
-                       AboutControls &loaded = AboutDialog::Load(procedures);
-                       dialog = dynamic_cast<QWidget *>(&loaded);
-                       return loaded;
-                   },
-                   launcher};
-    Form1Window form{about};
-};
-
-// Pixels of a box's value: anything but its white background, the caret aside.
-int Ink(QLineEdit *box)
-{
-    const QImage image = box->grab().toImage();
-    const QRect inside = box->rect().adjusted(3, 3, -3, -3);
     const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().adjusted(-1, 0, 1, 0);
-    int ink = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            ink +=
-                !caret.contains(x, y) &&
-                image.pixelColor((QPointF(x, y) * image.devicePixelRatio()).toPoint()) != Qt::white;
-    return ink;
+    return Drawn(box->grab().toImage(), box->rect().adjusted(3, 3, -3, -3), {caret}).second !=
+           Qt::white;
 }
 
-void Click(QWidget *control, QPoint at = {})
+QPoint ArrowAt(const Spinner *spinner, const QString &which)
 {
-    control->window()->activateWindow(); // as a click on a desktop does
-    QTest::mouseClick(control, Qt::LeftButton, {}, at.isNull() ? control->rect().center() : at);
+    return spinner->ArrowRect(which == "down" ? Spinner::Arrow::Down : Spinner::Arrow::Up).center();
 }
 
 void Step(App &app, const QString &step)
@@ -110,15 +55,27 @@ void Step(App &app, const QString &step)
         static_cast<QDialog *>(app.dialog.data())->done(QDialog::Rejected);
     } else if (parts[0] == "click") {
         Click(app.Find(parts[1]));
-    } else if (parts[0] == "up" || parts[0] == "down" || parts[0] == "hold") {
+    } else if (parts[0] == "right" || parts[0] == "middle") {
+        QWidget *control = app.Find(parts[1]);
+        auto *spinner = qobject_cast<Spinner *>(control);
+        QTest::mouseClick(control, parts[0] == "right" ? Qt::RightButton : Qt::MiddleButton, {},
+                          spinner ? ArrowAt(spinner, "up") : control->rect().center());
+    } else if (QStringList{"up", "down", "hold", "press"}.contains(parts[0])) {
         auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
-        const QPoint at =
-            spinner->ArrowRect(parts[0] == "down" ? Spinner::Arrow::Down : Spinner::Arrow::Up)
-                .center();
-        QTest::mousePress(spinner, Qt::LeftButton, {}, at);
+        app.held = {spinner, ArrowAt(spinner, parts[0])};
+        QTest::mousePress(spinner, Qt::LeftButton, {}, app.held.second);
         if (parts[0] == "hold")
             QTest::qWait(1200);
-        QTest::mouseRelease(spinner, Qt::LeftButton, {}, at);
+        if (parts[0] != "press")
+            Step(app, "release");
+    } else if (parts[0] == "move") { // still pressed: the spinner has the pointer anywhere
+        auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
+        app.held.second = parts[2] == "off" ? QPoint(-20, 0) : ArrowAt(spinner, parts[2]);
+        QTest::mouseMove(spinner, app.held.second);
+    } else if (step == "release") {
+        QTest::mouseRelease(app.held.first, Qt::LeftButton, {}, app.held.second);
+    } else if (step == "forget") { // a screen reader reads the focused control's new description
+        QApplication::focusWidget()->setAccessibleDescription({});
     } else if (parts[0] == "wheel") {
         QWidget *spinner = app.Find(parts[1]);
         const QPointF at = spinner->rect().center();
@@ -175,7 +132,7 @@ QString Seen(App &app, const QString &check)
             app.Child<QLabel>(qPrintable(control))->palette().color(QPalette::WindowText) ==
             QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     if (name == "blank" || name == "inked")
-        return right((Ink(app.Child<QLineEdit>(qPrintable(control))) > 0) == (name == "inked"));
+        return right(Inked(app.Child<QLineEdit>(qPrintable(control))) == (name == "inked"));
     return app.Child<QLineEdit>(qPrintable(name))->text();
 }
 
@@ -221,33 +178,6 @@ private slots:
             else
                 QCOMPARE(seen, QString::fromStdString(expected.value));
         }
-    }
-
-    void layout()
-    {
-        App app;
-        Spinner *wind = app.Child<Spinner>("VScroll8");
-        QTest::mouseClick(wind, Qt::LeftButton, {}, wind->ArrowRect(Spinner::Arrow::Up).center());
-        app.Child<QPushButton>("Command3")->click(); // wind: every spinner shown; and the About box
-        QVERIFY(QTest::qWaitForWindowExposed(app.dialog));
-        for (const auto &[window, design] :
-             {std::pair<QWidget *, const WindowDesign *>(&app.form, &kForm1Design),
-              {app.dialog, &kAboutDesign}}) {
-            const qreal dpi = window->logicalDpiY();
-            QCOMPARE(window->maximumSize(), QSize(TwipsToPixels(design->widthTwips, dpi),
-                                                  TwipsToPixels(design->heightTwips, dpi)));
-            QCOMPARE(window->size(), window->minimumSize());
-            // Every caption whole: one this font draws wider grows to the right.
-            for (const QLabel *label : window->findChildren<QLabel *>())
-                QVERIFY2(label->wordWrap() ||
-                             (label->width() >= label->sizeHint().width() &&
-                              window->rect().contains(label->geometry().topLeft() +
-                                                      QPoint(label->sizeHint().width(), 0))),
-                         qPrintable(label->objectName()));
-        }
-        const QPixmap picture = app.Child<QLabel>("picIcon")->pixmap();
-        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(108, 99));
-        QCOMPARE(picture.devicePixelRatio(), app.dialog->devicePixelRatio()); // sharp at scale 2
     }
 };
 
