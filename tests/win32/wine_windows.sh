@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Under wine, in a throwaway prefix inside an X server: the registry layer
 # against values written here; Tavrel.exe's imports and version strings, its
-# windows drawn at 96 DPI (as unpacked from the zip) and at 144 DPI (150 %, the
-# first scale with the double-size picture), and every
-# row of the shared scenario table; then the installer installs it and
+# windows drawn and read back against their designs at 96 DPI (as unpacked from
+# the zip), 144 DPI (150 %, the first scale with the double-size picture) and
+# 192 DPI, and every row of the shared scenario table; then the installer installs it and
 # removes it again.
 # usage: wine_windows.sh <mingw build> <version, as 1.00> <title> <scenario table>
 set -euo pipefail
@@ -16,6 +16,8 @@ export WINEPREFIX; WINEPREFIX=$(mktemp -d /tmp/tavrel-wine.XXXXXX)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 "$wine" wineboot --init >/dev/null 2>&1
+# With no window manager in the X server, wine draws the title bars itself.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 c=$WINEPREFIX/drive_c
 reg() { "$wine" reg "$@" >/dev/null; }
 fail() { echo "FAIL $*" >&2; exit 1; }
@@ -48,9 +50,11 @@ cp "$build/win32/Tavrel.exe" "$c/Tavrel.exe"
 reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f
 cp "$table" "$c/scenarios.txt"
 "$wine" 'C:\test.exe' scenarios 'C:\Tavrel.exe' 'C:\scenarios.txt'
-reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f
-"$wineserver" -k
-"$wine" 'C:\test.exe' layout 'C:\Tavrel.exe' 144
+for dpi in 144 192; do
+    reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f
+    "$wineserver" -k
+    "$wine" 'C:\test.exe' layout 'C:\Tavrel.exe' $dpi
+done
 
 # Installed per machine, with a shortcut and the Apps entry; uninstalled, nothing of it is left.
 before=$(cd "$c" && find . -path ./users -prune -o -print | sort)
