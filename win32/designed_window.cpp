@@ -4,6 +4,7 @@
 #include "win32/build_window.h"
 #include "win32/keys.h"
 #include "win32/picture_box.h"
+#include "win32/spinner.h"
 #include "win32/text.h"
 
 #include <commctrl.h>
@@ -213,6 +214,14 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_VSCROLL:
         if (const int index = IndexOf(reinterpret_cast<HWND>(lParam)); index >= 0)
             OnVScroll(index, LOWORD(wParam));
+        return 0;
+    case kArrowMessage:
+        if (const int index = IndexOf(reinterpret_cast<HWND>(lParam)); index >= 0)
+            OnArrow(index, int(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kArrowMessage)
+            OnArrowTimer();
         return 0;
     case WM_MOUSEWHEEL: {
         POINT at{short(LOWORD(lParam)), short(HIWORD(lParam))};
