@@ -15,7 +15,7 @@ namespace tavrel {
 
 namespace {
 
-constexpr int kLineThickness = 2; // an etched line: grey, white beneath
+constexpr int kLineThickness = 2; // an etched line: its colour, white beneath
 
 struct ClassAndStyle
 {
@@ -43,7 +43,7 @@ ClassAndStyle ClassOf(const ControlDesign &design)
     case ControlKind::Line:
         break;
     }
-    return {L"STATIC", SS_ETCHEDHORZ, 0};
+    return {L"STATIC", SS_OWNERDRAW, 0}; // its window draws it in its design's colour
 }
 
 // A control's place at dpi, in its font. Edges are converted, not sizes, so

@@ -4,6 +4,7 @@
 #include "win32/build_window.h"
 #include "win32/keys.h"
 #include "win32/picture_box.h"
+#include "win32/spinner.h"
 #include "win32/text.h"
 
 #include <commctrl.h>
@@ -214,6 +215,14 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (const int index = IndexOf(reinterpret_cast<HWND>(lParam)); index >= 0)
             OnVScroll(index, LOWORD(wParam));
         return 0;
+    case kArrowMessage:
+        if (const int index = IndexOf(reinterpret_cast<HWND>(lParam)); index >= 0)
+            OnArrow(index, int(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kArrowMessage)
+            OnArrowTimer();
+        return 0;
     case WM_MOUSEWHEEL: {
         POINT at{short(LOWORD(lParam)), short(HIWORD(lParam))};
         ScreenToClient(m_window, &at);
@@ -236,6 +245,18 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnCtlColor(HDC(wParam), HWND(lParam), System(COLOR_BTNFACE));
+    case WM_DRAWITEM: // a line, drawn as etched: its design's colour, white beneath it
+        if (const auto &item = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
+            IndexOf(item.hwndItem) >= 0) {
+            const ColourValue colour = m_foreColours[std::size_t(IndexOf(item.hwndItem))];
+            RECT line = item.rcItem, beneath = item.rcItem;
+            line.bottom = beneath.top = (line.top + line.bottom) / 2;
+            FillRect(item.hDC, &line,
+                     m_brushes.Get(colour == kDefaultColour ? System(COLOR_BTNSHADOW) : colour));
+            FillRect(item.hDC, &beneath, m_brushes.Get(kWhite));
+            return TRUE;
+        }
+        break;
     case WM_SETCURSOR:
         if (!m_toolTips) {
             m_toolTips = true;

@@ -57,6 +57,9 @@ protected:
     virtual void OnVScroll(int /*index*/, int /*code*/) {}
     // The wheel over a spinner, in the desktop's units (120 a notch).
     virtual void OnWheel(int /*index*/, int /*units*/) {}
+    // The left button on a spinner's arrows (ArrowEvent), and the timer of a held one.
+    virtual void OnArrow(int /*index*/, int /*event*/) {}
+    virtual void OnArrowTimer() {}
     // The frame's close button or Alt+F4.
     virtual void OnClose() = 0;
     // After the controls have been placed at dpi, at construction and at a

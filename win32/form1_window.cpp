@@ -49,6 +49,29 @@ void Form1Window::OnVScroll(int index, int code)
 
 void Form1Window::OnWheel(int index, int units) { m_procedures.Wheel(Form1Control(index), units); }
 
+void Form1Window::OnArrow(int index, int event)
+{
+    switch (ArrowEvent(event)) {
+    case ArrowEvent::PressUpper:
+    case ArrowEvent::PressLower:
+        return Arm(m_procedures.ArrowPressed(Form1Control(index),
+                                             ArrowEvent(event) == ArrowEvent::PressUpper));
+    case ArrowEvent::Over:
+    case ArrowEvent::Off:
+        return Arm(m_procedures.ArrowHover(ArrowEvent(event) == ArrowEvent::Over));
+    case ArrowEvent::Release:
+        return Arm(m_procedures.ArrowReleased());
+    }
+}
+
+void Form1Window::Arm(int timer)
+{
+    if (timer == 0)
+        KillTimer(Handle(), kArrowMessage);
+    else if (timer != HeldArrow::kKeep)
+        SetTimer(Handle(), kArrowMessage, UINT(timer), nullptr);
+}
+
 void Form1Window::OnClose() { m_procedures.Close(); }
 
 bool Form1Window::OnKey(int index, const KeyPress &key)

@@ -41,6 +41,10 @@ private:
     void OnCommand(int index, int code) override;
     void OnVScroll(int index, int code) override;
     void OnWheel(int index, int units) override;
+    void OnArrow(int index, int event) override;
+    void OnArrowTimer() override { Arm(m_procedures.ArrowTimer()); }
+    // The held arrow's timer as the procedures answer (HeldArrow).
+    void Arm(int timer);
     void OnClose() override;
     bool OnKey(int index, const KeyPress &key) override;
     void OnFocus(int index) override { m_procedures.FocusIn(Form1Control(index)); }

@@ -23,8 +23,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (tavrel::DesignedWindow::TranslateKey(message))
             continue;
+        // The keys the procedures leave go to the focused control alone: the
+        // dialog manager would move the focus on arrows and press a button on
+        // a plain letter.
+        const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
         const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        if (root && IsDialogMessageW(root, &message))
+        if (root && !key && IsDialogMessageW(root, &message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

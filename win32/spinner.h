@@ -13,8 +13,15 @@
 
 namespace tavrel {
 
+// What the left button does on a spinner's arrows, sent to its window as
+// kArrowMessage (wParam the event, lParam the spinner): the procedures hold
+// the arrow and time its repeat, not the scroll bar.
+enum class ArrowEvent { PressUpper, PressLower, Over, Off, Release };
+inline constexpr UINT kArrowMessage = WM_APP + 1;
+
 // Sets the scroll bar's range and value from its design, and hands the wheel
-// over it to its window instead of the scroll bar's own scrolling.
+// and the left button over it to its window instead of the scroll bar's own
+// scrolling; a held arrow is drawn pressed while the pointer is on it.
 void MakeSpinner(HWND bar, const SpinnerDesign &design);
 
 // What a WM_VSCROLL code asks for; none for the thumb's codes, which a

@@ -10,6 +10,7 @@
 #include "about/frm_about.h"
 #include "common/application.h"
 #include "common/twips.h"
+#include "look_test.h"
 #include "main_window/form1_controls.h"
 #include "resources/windows/resource.h"
 #include "win32/about_dialog.h"
@@ -29,16 +30,19 @@ using namespace tavrel;
 using enum Form1Control;
 
 namespace {
-
-const std::string kFolder = "C:\\Program Files\\Tavrel Probe";
 int g_failed = 0;
-HWND g_form = nullptr;
+} // namespace
 
-void Check(bool ok, const std::string &what)
+void tavrel::Check(bool ok, const std::string &what)
 {
     g_failed += !ok;
     std::cout << (ok ? "PASS " : "FAIL ") << what << std::endl;
 }
+
+namespace {
+
+const std::string kFolder = "C:\\Program Files\\Tavrel Probe";
+HWND g_form = nullptr;
 
 template <typename Condition> bool WaitFor(Condition condition, int seconds = 5)
 {
@@ -170,6 +174,15 @@ int Ink(HWND control, COLORREF colour, double top = 0, double bottom = 1)
 }
 
 HANDLE g_tavrel = nullptr; // the Tavrel.exe being driven
+DWORD g_thread = 0;        // and its windows' thread
+
+HWND Focused()
+{
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(g_thread, &thread);
+    return thread.hwndFocus;
+}
 
 PROCESS_INFORMATION Start(const wchar_t *exe)
 {
@@ -181,9 +194,14 @@ PROCESS_INFORMATION Start(const wchar_t *exe)
                    &process);
     g_form = nullptr;
     g_tavrel = process.hProcess;
+    g_thread = process.dwThreadId;
     WaitFor([] { return g_form = FindWindowW(L"TavrelWindow", Utf16(kApplicationTitle).c_str()); },
             60);
-    WaitFor([] { return Text(Control(Text7)) == L"360"; }); // the load step's last box
+    // Keys go to the window in front: the first is sent once it is, its first box focused.
+    WaitFor([] {
+        return Text(Control(Text7)) == L"360" && GetForegroundWindow() == g_form &&
+               Focused() == Control(Text1);
+    });
     return process;
 }
 
@@ -209,9 +227,28 @@ std::string Placed()
                : "main at " + std::to_string(f.left) + "," + std::to_string(f.top);
 }
 
-// Tavrel.exe at a DPI, as drawn: the client area and the spinners from their
-// twips, both arrows of each drawn, and the About box beside the main window
-// where the screen has room, never over its buttons.
+std::vector<HWND> MainControls()
+{
+    std::vector<HWND> controls;
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        controls.push_back(Control(Form1Control(i)));
+    return controls;
+}
+
+std::vector<HWND> AboutControls()
+{
+    std::vector<HWND> controls;
+    for (int i = 0; i < kAboutControlCount; ++i)
+        controls.push_back(
+            GetDlgItem(About(), DesignOf(AboutControl(i)).isDefault ? IDOK : kFirstControlId + i));
+    return controls;
+}
+
+// Tavrel.exe at a DPI, as drawn, and read back against its designs: the
+// client area; both windows, with and without wind, active and not; both
+// arrows of each spinner drawn, a held one pressed; the About box beside the
+// main window, never over its buttons, its picture the bitmap for the DPI,
+// with its focus rectangle when it has the focus.
 void Layout(const wchar_t *exe, UINT dpi)
 {
     const PROCESS_INFORMATION process = Start(exe);
@@ -221,47 +258,98 @@ void Layout(const wchar_t *exe, UINT dpi)
               client.bottom == TwipsToPixels(kForm1Design.heightTwips, dpi),
           "client area at " + std::to_string(dpi) + " DPI");
     WaitFor([] { return Ink(Control(Label16), GetSysColor(COLOR_BTNSHADOW)) > 0; }); // drawn
+    Key(VK_TAB, 0, VK_SHIFT); // to a spinner: no box's value selected, no button's focus shown
+    WaitFor([] { return Focused() == Control(VScroll5); });
+    const std::string title = kApplicationTitle;
+    ReadBack(g_form, kForm1Design, MainControls(), process.hProcess, {dpi, false, true});
     Input(Control(VScroll8), 0.25); // wind: every spinner shown
     WaitFor([] { return Ink(Control(VScroll6), CLR_INVALID) > 0; });
-    for (const SpinnerPair &pair : kSpinnerPairs) {
-        RECT r;
-        GetWindowRect(Control(pair.spinner), &r);
-        MapWindowPoints(nullptr, g_form, reinterpret_cast<POINT *>(&r), 2);
-        const TwipsRect &t = DesignOf(pair.spinner).rect;
-        Check(r.left == TwipsToPixels(t.left, dpi) &&
-                  r.bottom == TwipsToPixels(t.top + t.height, dpi) &&
-                  Ink(Control(pair.spinner), CLR_INVALID, 0, 0.5) &&
+    ReadBack(g_form, kForm1Design, MainControls(), process.hProcess, {dpi, true, true});
+    ReadTitle(g_form, title, {dpi, true, true});
+    for (const SpinnerPair &pair : kSpinnerPairs)
+        Check(Ink(Control(pair.spinner), CLR_INVALID, 0, 0.5) &&
                   Ink(Control(pair.spinner), CLR_INVALID, 0.5, 1),
-              std::string("arrows of ") + DesignOf(pair.spinner).name);
-    }
+              std::string("both arrows of ") + DesignOf(pair.spinner).name + " drawn");
+    const std::vector<COLORREF> released = UpperHalf(Control(VScroll5));
+    Pointer(Control(VScroll5), 0.25);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    Check(WaitFor([&] { return UpperHalf(Control(VScroll5)) != released; }, 2),
+          "a held arrow looks pressed");
+    Button(MOUSEEVENTF_LEFTUP);
+
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
-    WaitFor([] { return About() != nullptr; });
+    WaitFor([] { return About() && GetForegroundWindow() == About(); });
     RECT about, exit, button, overlap;
     GetWindowRect(About(), &about);
     GetWindowRect(Control(Command2), &exit);
     GetWindowRect(Control(Command3), &button);
     Check(!IntersectRect(&overlap, &about, &exit) && !IntersectRect(&overlap, &about, &button),
           "About box beside the main window's buttons");
+    ReadTitle(About(), Utf8(kAboutTitle), {dpi, false, true});
+    ReadTitle(g_form, title, {dpi, true, false});
+    const HWND picture = Named("picIcon");
+    ReadPicture(picture, exe, dpi >= 144 ? IDB_AIRLINER_2X : IDB_AIRLINER,
+                "the About box's picture at " + std::to_string(dpi) + " DPI");
+    Check(!FocusShows(picture), "no focus rectangle on the picture without the focus");
+    Key(VK_TAB); // from OK to the next stop
+    const bool stop =
+        DesignOf(AboutControl::picIcon).tabIndex == DesignOf(AboutControl::cmdOK).tabIndex + 1;
+    WaitFor([&] { return (Focused() == picture) == stop; });
+    Check(FocusShows(picture) == stop, "the picture's focus rectangle with its Tab stop");
+    ReadBack(About(), kAboutDesign, AboutControls(), process.hProcess, {dpi, false, true});
     Stop(process);
 }
 
 // The message boxes titled with the program's title that came and were closed.
 int g_messages = 0;
 
-// Lets Tavrel.exe take what was sent (however slow a loaded machine makes
-// it), then answers its message boxes with OK.
-void Settle()
+void AnswerMessages()
 {
-    Sleep(150);
-    WaitForInputIdle(g_tavrel, 3000);
     for (HWND box; (box = FindWindowW(L"#32770", Utf16(kApplicationTitle).c_str()));) {
         ++g_messages;
         SendMessageW(box, WM_COMMAND, IDOK, 0);
-        Sleep(100);
+        WaitFor([&] { return !IsWindow(box); }, 2);
     }
 }
 
-void Step(const std::string &step)
+// What a user sees of Tavrel.exe: the window in front, the focus, the About
+// box and a message box, every box's text and option.
+std::wstring Shown()
+{
+    std::wstring seen = std::to_wstring(uintptr_t(GetForegroundWindow())) + L"|" +
+                        std::to_wstring(uintptr_t(Focused())) + L"|" +
+                        std::to_wstring(uintptr_t(About())) + L"|" +
+                        std::to_wstring(uintptr_t(FindWindowW(L"#32770", nullptr)));
+    for (int i = 0; i < kForm1ControlCount; ++i) {
+        const ControlKind kind = DesignOf(Form1Control(i)).kind;
+        if (kind == ControlKind::TextBox)
+            seen += L"|" + Text(Control(Form1Control(i)));
+        else if (kind == ControlKind::OptionButton)
+            seen += std::to_wstring(SendMessageW(Control(Form1Control(i)), BM_GETCHECK, 0, 0));
+    }
+    return seen;
+}
+
+// Lets Tavrel.exe take what was sent, however slow a loaded machine makes
+// it: until what a user sees has stayed the same for a while, the window in
+// front the one Tavrel.exe activated; it answers its message boxes with OK.
+void Settle()
+{
+    std::wstring last;
+    for (int same = 0, i = 0; same < 6 && i < 400; ++i) {
+        Sleep(25);
+        AnswerMessages();
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(g_thread, &thread);
+        const std::wstring now = Shown();
+        same = now == last && thread.hwndActive == GetForegroundWindow() ? same + 1 : 0;
+        last = now;
+    }
+}
+
+// A key word of the table, a modifier before it or not; false if it is none.
+bool PressKey(const std::string &step)
 {
     static const std::map<std::string, std::pair<WORD, DWORD>> kKeys = {
         {"Tab", {VK_TAB, 0}},
@@ -277,40 +365,87 @@ void Step(const std::string &step)
         {"Home", {VK_HOME, KEYEVENTF_EXTENDEDKEY}},
         {"End", {VK_END, KEYEVENTF_EXTENDEDKEY}},
         {"KP_Up", {VK_UP, 0}}}; // the keypad's: not an extended key
+    static const std::map<std::string, WORD> kModifiers = {
+        {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Alt", VK_MENU}};
+    const std::size_t plus = step.find('+');
+    const bool modified = plus != std::string::npos && kModifiers.contains(step.substr(0, plus));
+    const std::string key = modified ? step.substr(plus + 1) : step;
+    const WORD modifier = modified ? kModifiers.at(step.substr(0, plus)) : 0;
+    if (kKeys.contains(key))
+        Key(kKeys.at(key).first, kKeys.at(key).second, modifier);
+    else if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z')
+        Key(WORD(key[0]), 0, modifier);
+    else
+        return false;
+    return true;
+}
+
+// The pointer moved, as a mouse moves it, to a fraction of a control's
+// height (or, for "off", beside it).
+void Move(HWND window, const std::string &where)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    const int x = where == "off" ? r.left - 3 * (r.right - r.left) : (r.left + r.right) / 2;
+    const int y = r.top + (r.bottom - r.top) * (where == "up" ? 1 : where == "down" ? 3 : 2) / 4;
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = LONG((2LL * x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
+    input.mi.dy = LONG((2LL * y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void Step(const std::string &step)
+{
+    static const std::map<std::string, std::pair<DWORD, DWORD>> kButtons = {
+        {"click", {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}},
+        {"right", {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}},
+        {"middle", {MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP}}};
     const std::size_t colon = step.find(':');
     const std::string verb = step.substr(0, colon), argument = step.substr(colon + 1);
-    if (kKeys.contains(step)) {
-        Key(kKeys.at(step).first, kKeys.at(step).second);
-    } else if (step == "Shift+Tab" || step == "Shift+Up") {
-        Key(step == "Shift+Tab" ? VK_TAB : VK_UP, 0, VK_SHIFT);
-    } else if (step == "Alt+S") {
-        Key('S', 0, VK_MENU);
+    const std::string name = argument.substr(0, argument.find(':'));
+    const std::string rest = argument.substr(argument.find(':') + 1);
+    const HWND control = Named(name);
+    bool spinner = false;
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        spinner |= name == DesignOf(Form1Control(i)).name &&
+                   DesignOf(Form1Control(i)).kind == ControlKind::Spinner;
+    if (PressKey(step) || step == "forget") { // heard= is not checked here
     } else if (step == "closemain" || step == "closeabout") {
         PostMessageW(step == "closemain" ? g_form : About(), WM_SYSCOMMAND, SC_CLOSE, 0);
     } else if (verb == "wait") {
         Sleep(DWORD(std::stoi(argument)));
-    } else if (verb == "click") {
-        Input(Named(argument), 0.5);
+    } else if (kButtons.contains(verb)) { // on a spinner's upper arrow, else the middle
+        Move(control, spinner && verb != "click" ? "up" : "middle");
+        Button(kButtons.at(verb).first);
+        Button(kButtons.at(verb).second);
     } else if (verb == "up" || verb == "down") {
-        Input(Named(argument), verb == "up" ? 0.25 : 0.75);
-    } else if (verb == "hold") {
-        Pointer(Named(argument), 0.25);
+        Move(control, verb);
         Button(MOUSEEVENTF_LEFTDOWN);
-        Sleep(1200);
+        Button(MOUSEEVENTF_LEFTUP);
+    } else if (verb == "move") {
+        Move(control, rest);
+    } else if (verb == "press" || verb == "hold") {
+        Move(control, "up");
+        Button(MOUSEEVENTF_LEFTDOWN);
+        if (verb == "hold") {
+            Sleep(1200);
+            Button(MOUSEEVENTF_LEFTUP);
+        }
+    } else if (step == "release") {
         Button(MOUSEEVENTF_LEFTUP);
     } else if (verb == "wheel") {
-        const std::size_t at = argument.find(':');
-        Pointer(Named(argument.substr(0, at)), 0.5);
+        Pointer(control, 0.5);
         INPUT input{};
         input.type = INPUT_MOUSE;
         input.mi.dwFlags = MOUSEEVENTF_WHEEL;
-        input.mi.mouseData = DWORD(std::stoi(argument.substr(at + 1)));
+        input.mi.mouseData = DWORD(std::stoi(rest));
         SendInput(1, &input, sizeof(INPUT));
     } else if (verb == "type") {
-        const std::size_t at = argument.find(':');
-        Input(Named(argument.substr(0, at)), 0.5);
+        Input(control, 0.5);
         Settle();
-        for (const char c : argument.substr(at + 1))
+        for (const char c : rest)
             Key(LOBYTE(VkKeyScanW(wchar_t(c))));
     } else if (verb == "paste") {
         OpenClipboard(nullptr);
@@ -321,12 +456,13 @@ void Step(const std::string &step)
         GlobalUnlock(memory);
         SetClipboardData(CF_UNICODETEXT, memory);
         CloseClipboard();
-        SendMessageW(Named(argument), EM_SETSEL, 0, -1);
-        SendMessageW(Named(argument), WM_PASTE, 0, 0);
+        SendMessageW(control, EM_SETSEL, 0, -1);
+        SendMessageW(control, WM_PASTE, 0, 0);
     } else {
         Check(false, "unknown step " + step);
     }
-    Settle();
+    if (verb != "press" && verb != "move") // a held arrow's input is queued in order, and timed
+        Settle();
 }
 
 std::string Seen(const std::string &check, const PROCESS_INFORMATION &process)
@@ -344,8 +480,10 @@ std::string Seen(const std::string &check, const PROCESS_INFORMATION &process)
         return thread.hwndActive == g_form    ? "main"
                : thread.hwndActive == About() ? "about"
                                               : "none";
-    if (what == "message")
+    if (what == "message") {
+        AnswerMessages();
         return std::to_string(g_messages);
+    }
     if (what == "ended") {
         DWORD code = STILL_ACTIVE;
         WaitForSingleObject(process.hProcess, 3000);
@@ -456,12 +594,29 @@ void ScreenReaders()
     SendMessageW(g_form, WM_VSCROLL, SB_LINEUP, LPARAM(Control(VScroll8)));
     Check(Heard(Control(VScroll6)) == "Plane heading, degrees|360|Wher you're going!)|52",
           "wind: the heading rows in use");
+    static int described = 0; // what the focused button says, told again
+    SetWinEventHook(
+        EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND button, LONG, LONG, DWORD, DWORD) {
+            described += button == Control(Command1);
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     SetFocus(Control(Command1));
-    SendMessageW(Control(Command1), BM_CLICK, 0, 0);
-    const std::string distance = Utf8(Text(Control(Text6)));
-    Check(Heard(Control(Command1)).find("|Distance " + distance.substr(1) + " nautical miles|") !=
-              std::string::npos,
-          "Calculate: the distance told to screen readers on the focused button");
+    for (int press = 1; press <= 2; ++press) { // the same distance a second time: told again
+        SendMessageW(Control(Command1), BM_CLICK, 0, 0);
+        WaitFor([&] {
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+                DispatchMessageW(&message);
+            return described >= press;
+        });
+        const std::string distance = Utf8(Text(Control(Text6)));
+        Check(
+            Heard(Control(Command1)).find("|Distance " + distance.substr(1) + " nautical miles|") !=
+                    std::string::npos &&
+                described == press,
+            "Calculate " + std::to_string(press) +
+                ": the distance told to screen readers on the focused button");
+    }
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
     Check(Heard(GetDlgItem(About(), kFirstControlId + int(AboutControl::picIcon)))
               .starts_with("Tavrel|"),

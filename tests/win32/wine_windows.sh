@@ -1,61 +1,72 @@
 #!/usr/bin/env bash
 # Under wine, in a throwaway prefix inside an X server: the registry layer
 # against values written here; Tavrel.exe's imports and version strings, its
-# windows drawn at 96 DPI (as unpacked from the zip) and at 144 DPI (150 %, the
-# first scale with the double-size picture), and every
-# row of the shared scenario table; then the installer installs it and
-# removes it again.
-# usage: wine_windows.sh <mingw build> <version, as 1.00> <title> <scenario table>
+# windows drawn and read back against their designs at 96 DPI (as unpacked from
+# the zip), 144 DPI (150 %, the first scale with the double-size picture) and
+# 192 DPI, and every row of the shared scenario table; then the installer
+# installs it and removes it again. With "look" last, only the windows as
+# drawn; with "windows", all but them.
+# usage: wine_windows.sh <mingw build> <version, as 1.00> <title> <scenario table> [look|windows]
 set -euo pipefail
 unset WAYLAND_DISPLAY
 [ -n "${TAVREL_XVFB:-}" ] || exec env TAVREL_XVFB=1 bash "$(dirname "$0")/../with_display.sh" 1280x1024x24 bash "$0" "$@"
-build=$(realpath "$1") version=$2 title=$3 table=$4
+build=$(realpath "$1") version=$2 title=$3 table=$4 part=${5:-all}
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 export WINEPREFIX; WINEPREFIX=$(mktemp -d /tmp/tavrel-wine.XXXXXX)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 "$wine" wineboot --init >/dev/null 2>&1
+# With no window manager in the X server, wine draws the title bars itself.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 c=$WINEPREFIX/drive_c
 reg() { "$wine" reg "$@" >/dev/null; }
 fail() { echo "FAIL $*" >&2; exit 1; }
 
-reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\Program Files\Tavrel Probe\probe.exe' /f
-reg add 'HKLM\SOFTWARE\Tavrel Test' /v Dword /t REG_DWORD /d 0x00012345 /f
-printf 'Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrel Test]\n"Unterminated"=hex(1):41,42,43\n"Bytes1025"=hex(1):%s\n' \
-    "$(printf '78,%.0s' $(seq 1025) | sed 's/,$//')" >"$c/values.reg" # texts without a terminator
-reg import 'C:\values.reg'
-mkdir -p "$c/Program Files/Tavrel Probe" "$c/unpacked"
-for copy in test.exe "Program Files/Tavrel Probe/probe.exe" "Program Files/Tavrel Probe/hidden.exe" Program.exe; do
-    cp "$build/tests/win32/windows_test.exe" "$c/$copy" # Program.exe: what a start split at the blank would run
-done
-"$wine" attrib +h 'C:\Program Files\Tavrel Probe\hidden.exe' >/dev/null
-"$wine" 'C:\test.exe' registry
-"$wine" 'C:\test.exe' screenreaders
-# Windows' notification, where it has one: through a stand-in that records it.
-cp "$build/tests/win32/"{uiautomationcore.dll,notification_test.exe} "$c/"
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" "$wine" 'C:\notification_test.exe'
-rm "$c/uiautomationcore.dll"
+if [ "$part" != look ]; then
+    reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\Program Files\Tavrel Probe\probe.exe' /f
+    reg add 'HKLM\SOFTWARE\Tavrel Test' /v Dword /t REG_DWORD /d 0x00012345 /f
+    printf 'Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrel Test]\n"Unterminated"=hex(1):41,42,43\n"Bytes1025"=hex(1):%s\n' \
+        "$(printf '78,%.0s' $(seq 1025) | sed 's/,$//')" >"$c/values.reg" # texts without a terminator
+    reg import 'C:\values.reg'
+    mkdir -p "$c/Program Files/Tavrel Probe" "$c/unpacked"
+    for copy in test.exe "Program Files/Tavrel Probe/probe.exe" "Program Files/Tavrel Probe/hidden.exe" Program.exe; do
+        cp "$build/tests/win32/windows_test.exe" "$c/$copy" # Program.exe: what a start split at the blank would run
+    done
+    "$wine" attrib +h 'C:\Program Files\Tavrel Probe\hidden.exe' >/dev/null
+    "$wine" 'C:\test.exe' registry
+    "$wine" 'C:\test.exe' screenreaders
+    # Windows' notification, where it has one: through a stand-in that records it.
+    cp "$build/tests/win32/"{uiautomationcore.dll,notification_test.exe} "$c/"
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" "$wine" 'C:\notification_test.exe'
+    rm "$c/uiautomationcore.dll"
 
-imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
-[ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
-versions=$(strings -el "$build/win32/Tavrel.exe" |
-    grep -A1 -xE 'StringFileInfo|ProductName|InternalName|OriginalFilename|FileVersion|ProductVersion' | xargs)
-[ "$versions" = "StringFileInfo 040904B0 ProductName $title InternalName Tavrel OriginalFilename Tavrel.exe FileVersion $version ProductVersion $version" ] ||
-    fail "version strings: $versions"
-echo "PASS imports and version strings"
-
+    imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
+    [ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
+    versions=$(strings -el "$build/win32/Tavrel.exe" |
+        grep -A1 -xE 'StringFileInfo|ProductName|InternalName|OriginalFilename|FileVersion|ProductVersion' | xargs)
+    [ "$versions" = "StringFileInfo 040904B0 ProductName $title InternalName Tavrel OriginalFilename Tavrel.exe FileVersion $version ProductVersion $version" ] ||
+        fail "version strings: $versions"
+    echo "PASS imports and version strings"
+fi
+mkdir -p "$c/unpacked"
+cp "$build/tests/win32/windows_test.exe" "$c/test.exe"
 (cd "$c/unpacked" && unzip -q "$build/Tavrel-$version-win64.zip")
 cp "$build/win32/Tavrel.exe" "$c/Tavrel.exe"
-"$wine" 'C:\test.exe' layout 'C:\unpacked\Tavrel.exe' 96
-# With no tool registered, "System Info..." answers with its message.
-reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f
-cp "$table" "$c/scenarios.txt"
-"$wine" 'C:\test.exe' scenarios 'C:\Tavrel.exe' 'C:\scenarios.txt'
-reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f
-"$wineserver" -k
-"$wine" 'C:\test.exe' layout 'C:\Tavrel.exe' 144
+[ "$part" = windows ] || "$wine" 'C:\test.exe' layout 'C:\unpacked\Tavrel.exe' 96
+if [ "$part" != look ]; then
+    # With no tool registered, "System Info..." answers with its message.
+    reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f
+    cp "$table" "$c/scenarios.txt"
+    "$wine" 'C:\test.exe' scenarios 'C:\Tavrel.exe' 'C:\scenarios.txt'
+fi
+[ "$part" = windows ] || for dpi in 144 192; do
+    reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f
+    "$wineserver" -k
+    "$wine" 'C:\test.exe' layout 'C:\Tavrel.exe' $dpi
+done
 
+[ "$part" != look ] || exit 0
 # Installed per machine, with a shortcut and the Apps entry; uninstalled, nothing of it is left.
 before=$(cd "$c" && find . -path ./users -prune -o -print | sort)
 "$wine" "$build/Tavrel-$version-setup.exe" /S
