@@ -5,8 +5,9 @@ window dragged, every row of the shared scenario table on a freshly opened
 page, a phone held sideways; then a deploy of a changed build, and the page
 opened again with the server gone. Saves screenshots.
 
-Usage: browser_test.py <web folder> <title> <screenshot folder> <scenario table>"""
+Usage: browser_test.py <web folder> <title> <screenshot folder> <scenario table> <design dump>"""
 import functools
+import json
 import http.server
 import io
 import os
@@ -18,19 +19,30 @@ import sys
 import tempfile
 import threading
 import time
+import urllib.parse
+import urllib.request
 
 from PIL import Image
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException, WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-web, title, shots, table = (pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3]),
-                            pathlib.Path(sys.argv[4]))
+web, title, shots, table, dump = (pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3]),
+                                  pathlib.Path(sys.argv[4]), sys.argv[5])
 source = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(source / "tests" / "web"))
+from design_check import check_design  # noqa: E402
 failures = []
+# "MS Sans Serif" is a bitmap font, drawn unsmoothed: so is its stand-in here,
+# so that every pixel of a caption is its colour or its background's.
+fonts = pathlib.Path(tempfile.mkdtemp()) / "fonts.conf"
+fonts.write_text('<?xml version="1.0"?><fontconfig><include>/etc/fonts/fonts.conf</include><match target="font">'
+                 '<edit name="antialias" mode="assign"><bool>false</bool></edit></match></fontconfig>')
+os.environ["FONTCONFIG_FILE"] = str(fonts)
 
 
 def check(ok, what):
@@ -74,7 +86,7 @@ def browser(mobile=None):
         options.add_argument(flag)
     if mobile:
         options.add_experimental_option("mobileEmulation", mobile)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                               options=options)
     driver.get(url)
@@ -88,6 +100,18 @@ FIND = """for (const client of document.querySelectorAll('.window:not([inert]) .
   if (found) return found;
 }
 return null;"""
+
+
+requested = set()  # every file of the page a browser asked for, in every use below
+
+
+def note_requests(driver):
+    for entry in driver.get_log("performance"):
+        message = json.loads(entry["message"])["message"]
+        if message["method"] == "Network.requestWillBeSent":
+            address = message["params"]["request"]["url"].split("?")[0].split("#")[0]
+            if address.startswith(url):
+                requested.add(address[len(url):] or "./")
 
 
 def control(driver, id):
@@ -104,18 +128,69 @@ KEYS = {"Tab": Keys.TAB, "Enter": Keys.ENTER, "Esc": Keys.ESCAPE, "Space": Keys.
         "Up": Keys.UP, "Down": Keys.DOWN, "Left": Keys.LEFT, "Right": Keys.RIGHT,
         "PgUp": Keys.PAGE_UP, "PgDown": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END,
         "KP_Up": Keys.UP}  # a browser reports the keypad's arrows as the same keys
+MODIFIERS = {"Shift": Keys.SHIFT, "Ctrl": Keys.CONTROL, "Alt": Keys.ALT}
+ARROW = {"up": (0, -4), "down": (0, 4), "off": (-20, 0)}  # a spinner's arrows, and its box beside
+
+
+def finger(driver, target, moves, pause=0.0):
+    """A finger on a control, or 4 pixels above a spinner's middle, moved up by each of moves."""
+    x, y = driver.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.x + "
+                                 "r.width / 2, r.y + r.height / 2 - arguments[1]]",
+                                 control(driver, target), 4 if "VScroll" in target else 0)
+    for kind, at in [("touchStart", y)] + [("touchMove", y - up) for up in moves] + [("touchEnd", None)]:
+        if kind == "touchEnd" and pause:  # held still, then the menu a browser offers after a long press
+            time.sleep(pause)
+            driver.execute_script("document.elementFromPoint(...arguments).shadowRoot.elementFromPoint(...arguments)"
+                                  ".dispatchEvent(new MouseEvent('contextmenu', {bubbles: true, cancelable: true, "
+                                  "composed: true, clientX: arguments[0], clientY: arguments[1]}))", x, y)
+        driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [] if at is None
+                                                             else [{"x": x, "y": at}]})
+
+
+def phone(driver, width, height):
+    """A phone of that screen, held that way: touch, and turned when it was held the other way."""
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True, "screenOrientation": {
+            "type": "portraitPrimary" if height > width else "landscapePrimary", "angle": 0 if height > width else 90}})
 
 
 def step(driver, step):
     name, _, argument = step.partition(":")
+    *modifiers, key = step.split("+")
     actions = ActionChains(driver)
-    if step in KEYS:
-        actions.send_keys(KEYS[step])
-    elif step in ("Shift+Tab", "Shift+Up"):
-        actions.key_down(Keys.SHIFT).send_keys(Keys.TAB if step == "Shift+Tab" else Keys.UP)
-        actions.key_up(Keys.SHIFT)
-    elif step == "Alt+S":
-        actions.key_down(Keys.ALT).send_keys("s").key_up(Keys.ALT)
+    if key in KEYS or len(key) == 1 and key.isupper():
+        for modifier in modifiers:
+            actions.key_down(MODIFIERS[modifier])
+        actions.send_keys(KEYS.get(key, key.lower()))
+        for modifier in modifiers:
+            actions.key_up(MODIFIERS[modifier])
+    elif name in ("right", "middle"):
+        actions.move_to_element_with_offset(control(driver, argument), *ARROW["up"] if "VScroll" in argument else (0, 0))
+        button = MouseButton.RIGHT if name == "right" else MouseButton.MIDDLE
+        actions.w3c_actions.pointer_action.pointer_down(button=button).pointer_up(button=button)
+    elif name in ("press", "move", "release"):  # the left button kept down as it moves, as WebDriver's moves do not
+        global held
+        held = (argument.split(":") + ["up"])[:2] if argument else held
+        x, y = driver.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.x + r.width / 2, "
+                                     "r.y + r.height / 2]", control(driver, held[0]))
+        driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
+            "type": {"press": "mousePressed", "move": "mouseMoved"}.get(name, "mouseReleased"), "button": "left",
+            "buttons": int(name != "release"), "clickCount": 1, "x": x + ARROW[held[1]][0], "y": y + ARROW[held[1]][1]})
+    elif step == "forget":
+        driver.execute_script("document.getElementById('heard').textContent = ''")
+    elif name == "phone":  # phone:WxH, a phone of that screen held that way; the page opened on it
+        phone(driver, *map(int, argument.split("x")))
+        driver.refresh()
+        WebDriverWait(driver, 20).until(lambda d: texts(d))
+        close_stub(driver)
+    elif step == "turn":  # the phone turned the other way
+        width, height = driver.execute_script("return [screen.width, screen.height]")
+        phone(driver, height, width)
+        actions.pause(0.5)
+    elif step == "installed":  # the page in an installed app's window, as it asks (no emulation of it here)
+        driver.execute_script("window.matchMedia = ((real) => (query) => query.includes('display-mode') ? "
+                              "{ matches: query.includes('standalone') } : real(query))(matchMedia)")
     elif step in ("closemain", "closeabout"):
         actions.click(driver.find_element("css selector", ("main" if step == "closemain" else
                                                            "section[role=dialog]") + " .close"))
@@ -129,15 +204,11 @@ def step(driver, step):
             actions.click_and_hold().pause(1.2).release()
         else:
             actions.click()
-    elif name in ("tap", "slide"):  # a finger, on an arrow 4 pixels above the middle, up by pixels
+    elif name in ("tap", "slide"):  # a finger, up by pixels
         target, _, up = argument.partition(":")
-        x, y = driver.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.x + "
-                                     "r.width / 2, r.y + r.height / 2 - arguments[1]]",
-                                     control(driver, target), 4 if "VScroll" in target else 0)
-        for kind, at in ([("touchStart", y)] + [("touchMove", y - float(up or 0) * i / 4) for i in (1, 2, 3, 4)]
-                         + [("touchEnd", None)]):
-            driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [] if at is None
-                                                                 else [{"x": x, "y": at}]})
+        finger(driver, target, [float(up) * i / 4 for i in (1, 2, 3, 4)] if up else [])
+    elif name == "long":  # a finger held still on it 1.2 s
+        finger(driver, argument, [], 1.2)
     elif name == "wheel":  # in pixels, as a mouse wheel reports it: 100 a notch, towards the user
         spinner, units = argument.split(":")
         driver.execute_script("arguments[0].dispatchEvent(new WheelEvent('wheel', {deltaY: arguments[1],"
@@ -160,7 +231,7 @@ const main = document.querySelector('main');
 const about = document.querySelector('section[role=dialog]');
 const find = (id) => [main, about].map((w) => w?.querySelector('.client').shadowRoot
                                         .getElementById(id)).find((c) => c);
-if (what === 'focus') return document.activeElement?.shadowRoot?.activeElement?.id ?? 'none';
+if (what === 'focus') { const e = document.activeElement; return (e?.shadowRoot ? e.shadowRoot.activeElement?.id : e?.id) || 'none'; }
 if (what === 'about') return about && getComputedStyle(about).visibility === 'visible' ? '1' : '0';
 if (what === 'active') { // the active window must be the one in front
   const shown = [main, about].filter((w) => w && getComputedStyle(w).visibility === 'visible');
@@ -181,6 +252,19 @@ if (what === 'greyed') { // in the colour GrayText takes
 }
 if (what === 'heard') return document.getElementById('heard').textContent.trim();
 if (what === 'ended') return document.getElementById('ended').hidden ? '0' : '1';
+if (what === 'closed') return document.documentElement.dataset.closed ?? '0';
+if (what === 'menu') return String(window.menus ?? 0);
+if (what === 'selected') return document.activeElement?.shadowRoot?.activeElement?.matches('.box') ? '' : getSelection().toString();
+if (what === 'keyboard') { // boxes that would open a touch screen's keyboard
+  return String([main, about].flatMap((w) => w ? [...w.querySelector('.client').shadowRoot.querySelectorAll('input')] : [])
+    .filter((b) => b.type !== 'radio' && !b.readOnly && b.inputMode !== 'none').length);
+}
+if (what === 'whole') { // both windows whole on screen, the main one as large as fits
+  const { clientWidth: w, clientHeight: h } = document.documentElement;
+  return [main, about].every((f) => { const r = f?.getBoundingClientRect() ?? { left: 0, top: 0, right: 0, bottom: 0 };
+    return r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h; }) &&
+    Math.max(main.offsetWidth / visualViewport.width, main.offsetHeight / visualViewport.height) >= 0.98 ? '1' : '0';
+}
 const element = find(id ?? what);
 if (what === 'checked') return element.checked ? id : id + ' unchecked';
 return element.value;"""
@@ -194,6 +278,15 @@ def ink(driver, id):
                for x in range(3, width - 3) for y in range(3, height - 3))
 
 
+# window.close() recorded rather than done, and every context menu not refused.
+CLOSE_STUB = """window.close = () => { document.documentElement.dataset.closed = '1'; };
+addEventListener('contextmenu', (e) => setTimeout(() => { if (!e.defaultPrevented) window.menus = (window.menus ?? 0) + 1; }));"""
+
+
+def close_stub(driver):
+    driver.execute_script(CLOSE_STUB)
+
+
 def scenarios(driver, table):
     for line in table.read_text().splitlines():
         if not line.strip() or line.startswith("#"):
@@ -202,8 +295,12 @@ def scenarios(driver, table):
         if note and "web:" in note[0]:
             print("not here: " + name + " (" + note[0] + ")")
             continue
+        for command in ("Emulation.clearDeviceMetricsOverride", "Emulation.setEmulatedMedia"):
+            driver.execute_cdp_cmd(command, {})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
         driver.get(url)
         WebDriverWait(driver, 20).until(lambda d: texts(d))
+        close_stub(driver)
         messages = 0
         for s in steps.split():
             step(driver, s)
@@ -214,14 +311,16 @@ def scenarios(driver, table):
                 ActionChains(driver).send_keys(Keys.ESCAPE).perform()
         seen, expected = [], []
         for item in checks.split():
-            what, _, value = item.replace(">=", "=").partition("=")
+            what, _, value = item.replace(">=", "=").replace("<=", "=").partition("=")
             if what in ("blank", "inked"):
                 got = value if (ink(driver, value) > 0) == (what == "inked") else value + " wrong"
             else:
                 got = str(messages) if what == "message" else driver.execute_script(
                     SEEN, what, value if what in ("checked", "placed", "greyed") else None)
-            if ">=" in item:
-                got, value = ("ok", "ok") if int(got) >= int(value) else (got, ">=" + value)
+            if ">=" in item or "<=" in item:
+                at_least = ">=" in item
+                got, value = ("ok", "ok") if (int(got) >= int(value)) == at_least or int(got) == int(value) else (
+                    got, item[len(what):len(what) + 2] + value)
             seen.append(what + "=" + got)
             expected.append(what + "=" + value.replace("_", " "))
         errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
@@ -252,7 +351,41 @@ started = Image.open(io.BytesIO(driver.find_element("css selector", "main").scre
 bar = driver.find_element("css selector", "main .title")
 ActionChains(driver).drag_and_drop_by_offset(bar, 0, 1 - bar.rect["y"] - bar.rect["height"] / 2).perform()
 check(driver.find_element("css selector", "main").rect["y"] >= 0, "a window dragged up stays on the page")
+driver.get(url)
+WebDriverWait(driver, 20).until(lambda d: texts(d))
+check_design(driver, dump, title, control, check)
+
+# A strict Content-Security-Policy, set by the page itself, with forced
+# colours off so that a style would show: an inline script, style element or
+# style attribute is refused.
+driver.execute_script("document.body.append(Object.assign(document.createElement('script'), { textContent: "
+                      "'window.injected = 1' }), Object.assign(document.createElement('style'), { textContent: "
+                      "'#heard { color: rgb(255, 0, 0) }' })); document.body.setAttribute('style', 'color: red')")
+check(driver.execute_script("return [window.injected, getComputedStyle(document.body).color, getComputedStyle("
+                            "document.getElementById('heard')).color]") == [None, "rgb(0, 0, 0)", "rgb(0, 0, 0)"],
+      "the page refuses inline script and style")
+driver.get_log("browser")  # its refusals said
+
+# The manifest as an installing browser reads it: shown in a window of its
+# own, opened and kept within the served sub-path, its icons as declared.
+manifest = driver.execute_cdp_cmd("Page.getAppManifest", {})
+declared = json.loads(manifest["data"])
+home = urllib.parse.urljoin(manifest["url"], declared["start_url"])
+icons = {}
+for icon in declared["icons"]:
+    with urllib.request.urlopen(urllib.parse.urljoin(manifest["url"], icon["src"])) as response:
+        body, kind = response.read(), response.headers["Content-Type"]
+    icons[icon["sizes"]] = kind == icon["type"] and (
+        icon["sizes"] == "x".join(map(str, Image.open(io.BytesIO(body)).size)) if icon["type"] != "image/svg+xml"
+        else icon["sizes"] == "any" and b"<svg" in body)
+check(not manifest["errors"] and declared["display"] in ("standalone", "fullscreen", "minimal-ui") and
+      home.startswith(url) and urllib.parse.urljoin(manifest["url"], declared["scope"]).startswith(url) and
+      home.startswith(urllib.parse.urljoin(manifest["url"], declared["scope"])) and all(icons.values()) and
+      ({"192x192", "512x512"} <= icons.keys() or "any" in icons),
+      f"the manifest, as installed: {manifest['errors']}, {declared['display']}, {home}, icons {icons}")
+note_requests(driver)
 scenarios(driver, table)
+note_requests(driver)
 
 driver.quit()
 
@@ -318,13 +451,6 @@ titles = [driver.execute_script("const p = document.body.appendChild(document.cr
 check(len(colours(box, 3)) == 1 and all(titles) and all(
           len(colours(c)) > 1 for c in driver.find_elements("css selector", ".close")),
       f"forced colours: greyed values unseen, close marks and the active title seen ({titles})")
-
-# A strict Content-Security-Policy, set by the page itself: an inline script
-# or style attribute is refused.
-driver.execute_script("document.body.append(Object.assign(document.createElement('script'), "
-                      "{ textContent: 'window.injected = 1' })); document.body.setAttribute('style', 'color: red')")
-check(driver.execute_script("return !window.injected && getComputedStyle(document.body).color !== 'rgb(255, 0, 0)'"),
-      "the page refuses inline script and style")
 driver.quit()
 server.shutdown()
 
@@ -349,8 +475,16 @@ for missing, says in (("tavrel.wasm", "tavrel.wasm"), ("windows.js", "windows.js
         "return [...document.querySelectorAll('.failed')].find((m) => m.checkVisibility({ visibilityProperty: "
         "true }) && m.getBoundingClientRect().bottom <= innerHeight)?.innerText"))
     check(says in shown, f"without {missing}: {shown!r}")
+    note_requests(driver)
     driver.quit()
     server.shutdown()
+
+# The service worker keeps every file the uses above asked for (but itself,
+# which a browser fetches from the network), and only files that exist.
+listed = set(re.findall(r"'([^']*)'", re.search(r"const files = \[(.*)\];", (web / "sw.js").read_text()).group(1)))
+check(requested - {"sw.js"} <= listed and all((web / ("index.html" if f == "./" else f)).is_file() for f in listed),
+      f"the offline list: asked for but not kept {requested - {'sw.js'} - listed}, kept but missing "
+      f"{[f for f in listed if not (web / f).is_file() and f != './']}")
 
 
 def build_of(driver):
