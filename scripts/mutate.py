@@ -10,6 +10,7 @@ and its replacement taken exactly between the " | " separators, with "\\n"
 for a line break. Lines starting with "#" and blank lines are skipped.
 
 Usage: scripts/mutate.py [list, default scripts/mutations.txt] [grep pattern]"""
+import os
 import pathlib
 import re
 import subprocess
@@ -34,8 +35,10 @@ for line in listing.read_text().splitlines():
         continue
     path.write_text(original.replace(text, replacement))
     try:
+        # A test that can stops at its first failure.
         run = subprocess.run(["bash", "scripts/test.sh", "-R", tests.strip()], cwd=root,
-                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                             env=dict(os.environ, TAVREL_FAIL_FAST="1"))
     finally:
         path.write_text(original)
     failed = set(failed_test.findall(run.stdout))

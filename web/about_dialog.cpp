@@ -7,8 +7,8 @@ AboutControls &AboutDialog::Load(frmAbout &procedures) { return *new AboutDialog
 AboutDialog::AboutDialog(frmAbout &procedures)
     : DesignedWindow(kAboutDesign, "dialog"), m_procedures(procedures)
 {
-    // Drawn from its outline, sharp at any zoom.
-    SetAttribute(int(AboutControl::picIcon), "src", "airliner.svg");
+    // Its pixels as designed, and twice as many on a screen of twice the density.
+    SetAttribute(int(AboutControl::picIcon), "srcset", "airliner.png 1x, airliner@2x.png 2x");
 }
 
 void AboutDialog::SetCaption(const std::string &caption) { DesignedWindow::SetCaption(caption); }

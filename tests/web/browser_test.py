@@ -1,12 +1,13 @@
 #!/usr/bin/python3
-"""Tavrel's page in headless Chromium, driven as a user drives it, served
-from a sub-path of a plain static server: what screen readers read, a
-window dragged, every row of the shared scenario table on a freshly opened
-page, a phone held sideways; then a deploy of a changed build, and the page
-opened again with the server gone. Saves screenshots.
+"""Tavrel's page in headless Chromium, served from a sub-path of a plain
+static server: both windows against their designs, screen readers, the
+scenario table, phones and tablets, forced colours, files missing, the
+offline list, a deploy, the page opened with the server gone. Saves screenshots.
 
-Usage: browser_test.py <web folder> <title> <screenshot folder> <scenario table>"""
+Usage: browser_test.py <web folder> <title> <screenshot folder> <scenario table> <design dump>"""
+import contextlib
 import functools
+import json
 import http.server
 import io
 import os
@@ -18,6 +19,8 @@ import sys
 import tempfile
 import threading
 import time
+import urllib.parse
+import urllib.request
 
 from PIL import Image
 from selenium import webdriver
@@ -27,16 +30,29 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-web, title, shots, table = (pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3]),
-                            pathlib.Path(sys.argv[4]))
+web, title, shots, table, dump = (pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3]),
+                                  pathlib.Path(sys.argv[4]), sys.argv[5])
 source = pathlib.Path(__file__).resolve().parents[2]
-failures = []
+sys.path.insert(0, str(source / "tests" / "web"))
+from design_check import check_design  # noqa: E402
+failures, drivers = [], []
+# "MS Sans Serif" is a bitmap font, drawn unsmoothed: so is its stand-in here,
+# so that every pixel of a caption is its colour or its background's.
+fonts = pathlib.Path(tempfile.mkdtemp()) / "fonts.conf"
+fonts.write_text('<?xml version="1.0"?><fontconfig><include>/etc/fonts/fonts.conf</include><match target="font">'
+                 '<edit name="antialias" mode="assign"><bool>false</bool></edit></match></fontconfig>')
+os.environ["FONTCONFIG_FILE"] = str(fonts)
 
 
 def check(ok, what):
     print(("ok   " if ok else "FAIL ") + what)
     if not ok:
         failures.append(what)
+        if os.environ.get("TAVREL_FAIL_FAST"):  # a mutation run needs one failure only
+            for driver in drivers:
+                with contextlib.suppress(Exception):
+                    driver.quit()
+            sys.exit(1)
 
 
 # Everything the page loads but its icons, before compression.
@@ -45,13 +61,11 @@ size = sum(f.stat().st_size for f in web.iterdir() if f.name not in icons)
 check(size <= 300_000, f"the page weighs {size} bytes, icons aside")
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
+    log_message = lambda *args: None  # noqa: E731
 
 
 class Server(http.server.ThreadingHTTPServer):
-    def handle_error(self, *args):  # a browser closed with requests in flight
-        pass
+    handle_error = lambda *args: None  # noqa: E731 (a browser closed with requests in flight)
 
 
 def serve(folder):
@@ -69,14 +83,13 @@ def browser(mobile=None):
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--disable-dev-shm-usage",
-                 "--window-size=1024,600", f"--user-data-dir={tempfile.mkdtemp()}"):
+                 "--disable-dev-shm-usage", "--window-size=1024,600", f"--user-data-dir={tempfile.mkdtemp()}"):
         options.add_argument(flag)
     if mobile:
         options.add_experimental_option("mobileEmulation", mobile)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
-                              options=options)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    drivers.append(driver)
     driver.get(url)
     return driver
 
@@ -88,6 +101,16 @@ FIND = """for (const client of document.querySelectorAll('.window:not([inert]) .
   if (found) return found;
 }
 return null;"""
+
+
+requested = set()  # every file of the page a browser asked for, in every use below
+
+
+def note_requests(driver):
+    for entry in (json.loads(e["message"])["message"] for e in driver.get_log("performance")):
+        address = entry["params"].get("request", {}).get("url", "").split("?")[0]
+        if entry["method"] == "Network.requestWillBeSent" and address.startswith(url):
+            requested.add(address[len(url):] or "./")
 
 
 def control(driver, id):
@@ -104,18 +127,67 @@ KEYS = {"Tab": Keys.TAB, "Enter": Keys.ENTER, "Esc": Keys.ESCAPE, "Space": Keys.
         "Up": Keys.UP, "Down": Keys.DOWN, "Left": Keys.LEFT, "Right": Keys.RIGHT,
         "PgUp": Keys.PAGE_UP, "PgDown": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END,
         "KP_Up": Keys.UP}  # a browser reports the keypad's arrows as the same keys
+MODIFIERS = {"Shift": Keys.SHIFT, "Ctrl": Keys.CONTROL, "Alt": Keys.ALT}
+ARROW = {"up": (0, -4), "down": (0, 4), "off": (-20, 0)}  # a spinner's arrows, and its box beside
+CENTRE = "const r = arguments[0].getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]"
+
+
+def finger(driver, target, moves, pause=0.0):  # on a control, or 4 pixels above a spinner's middle, moved up
+    x, y = driver.execute_script(CENTRE, control(driver, target))
+    y -= 4 if "VScroll" in target else 0
+    for kind, at in [("touchStart", y)] + [("touchMove", y - up) for up in moves] + [("touchEnd", None)]:
+        if kind == "touchEnd" and pause:  # held still, then the menu a browser offers after a long press
+            time.sleep(pause)
+            driver.execute_script("document.elementFromPoint(...arguments).shadowRoot.elementFromPoint(...arguments)"
+                                  ".dispatchEvent(new MouseEvent('contextmenu', {bubbles: true, cancelable: true, "
+                                  "composed: true, clientX: arguments[0], clientY: arguments[1]}))", x, y)
+        driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [] if at is None
+                                                             else [{"x": x, "y": at}]})
+
+
+def phone(driver, width, height):  # a phone of that screen, held that way
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True, "screenOrientation": {
+            "type": "portraitPrimary" if height > width else "landscapePrimary", "angle": 0 if height > width else 90}})
 
 
 def step(driver, step):
     name, _, argument = step.partition(":")
+    *modifiers, key = step.split("+")
     actions = ActionChains(driver)
-    if step in KEYS:
-        actions.send_keys(KEYS[step])
-    elif step in ("Shift+Tab", "Shift+Up"):
-        actions.key_down(Keys.SHIFT).send_keys(Keys.TAB if step == "Shift+Tab" else Keys.UP)
-        actions.key_up(Keys.SHIFT)
-    elif step == "Alt+S":
-        actions.key_down(Keys.ALT).send_keys("s").key_up(Keys.ALT)
+    if key in KEYS or len(key) == 1 and key.isupper():
+        for modifier in modifiers:
+            actions.key_down(MODIFIERS[modifier])
+        actions.send_keys(KEYS.get(key, key.lower()))
+        for modifier in modifiers:
+            actions.key_up(MODIFIERS[modifier])
+    elif name in ("up", "down", "hold", "press", "move", "release", "right", "middle"):  # WebDriver's moves let go
+        global held
+        held = ((argument.split(":") + [name if name in ARROW else "up"])[:2]) if argument else held
+        x, y = driver.execute_script(CENTRE, control(driver, held[0]))
+        button = name if name in ("right", "middle") else "left"
+        for kind in {"press": ["mousePressed"], "move": ["mouseMoved"], "release": ["mouseReleased"]}.get(
+                name, ["mousePressed", "mouseReleased"]):
+            time.sleep(1.2 if name == "hold" and kind == "mouseReleased" else 0)
+            driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
+                "type": kind, "button": button, "clickCount": 1, "buttons": 0 if kind == "mouseReleased" else
+                {"left": 1, "right": 2, "middle": 4}[button],
+                "x": x + ARROW[held[1]][0], "y": y + ARROW[held[1]][1]})
+    elif step == "forget":
+        driver.execute_script("document.getElementById('heard').textContent = ''")
+    elif name == "phone":  # phone:WxH, a phone of that screen held that way; the page opened on it
+        phone(driver, *map(int, argument.split("x")))
+        driver.refresh()
+        WebDriverWait(driver, 20).until(lambda d: texts(d))
+        driver.execute_script(CLOSE_STUB)
+    elif step == "turn":  # the phone turned the other way
+        width, height = driver.execute_script("return [screen.width, screen.height]")
+        phone(driver, height, width)
+        actions.pause(0.5)
+    elif step == "installed":  # the page in an installed app's window, as it asks (no emulation of it here)
+        driver.execute_script("window.matchMedia = ((real) => (query) => query.includes('display-mode') ? "
+                              "{ matches: query.includes('standalone') } : real(query))(matchMedia)")
     elif step in ("closemain", "closeabout"):
         actions.click(driver.find_element("css selector", ("main" if step == "closemain" else
                                                            "section[role=dialog]") + " .close"))
@@ -123,21 +195,11 @@ def step(driver, step):
         actions.pause(int(argument) / 1000)
     elif name == "click":
         actions.click(control(driver, argument))
-    elif name in ("up", "down", "hold"):
-        actions.move_to_element_with_offset(control(driver, argument), 0, 4 if name == "down" else -4)
-        if name == "hold":
-            actions.click_and_hold().pause(1.2).release()
-        else:
-            actions.click()
-    elif name in ("tap", "slide"):  # a finger, on an arrow 4 pixels above the middle, up by pixels
+    elif name in ("tap", "slide"):  # a finger, up by pixels
         target, _, up = argument.partition(":")
-        x, y = driver.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.x + "
-                                     "r.width / 2, r.y + r.height / 2 - arguments[1]]",
-                                     control(driver, target), 4 if "VScroll" in target else 0)
-        for kind, at in ([("touchStart", y)] + [("touchMove", y - float(up or 0) * i / 4) for i in (1, 2, 3, 4)]
-                         + [("touchEnd", None)]):
-            driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [] if at is None
-                                                                 else [{"x": x, "y": at}]})
+        finger(driver, target, [float(up) * i / 4 for i in (1, 2, 3, 4)] if up else [])
+    elif name == "long":  # a finger held still on it 1.2 s
+        finger(driver, argument, [], 1.2)
     elif name == "wheel":  # in pixels, as a mouse wheel reports it: 100 a notch, towards the user
         spinner, units = argument.split(":")
         driver.execute_script("arguments[0].dispatchEvent(new WheelEvent('wheel', {deltaY: arguments[1],"
@@ -160,7 +222,7 @@ const main = document.querySelector('main');
 const about = document.querySelector('section[role=dialog]');
 const find = (id) => [main, about].map((w) => w?.querySelector('.client').shadowRoot
                                         .getElementById(id)).find((c) => c);
-if (what === 'focus') return document.activeElement?.shadowRoot?.activeElement?.id ?? 'none';
+if (what === 'focus') { const e = document.activeElement; return (e?.shadowRoot ? e.shadowRoot.activeElement?.id : e?.id) || 'none'; }
 if (what === 'about') return about && getComputedStyle(about).visibility === 'visible' ? '1' : '0';
 if (what === 'active') { // the active window must be the one in front
   const shown = [main, about].filter((w) => w && getComputedStyle(w).visibility === 'visible');
@@ -181,17 +243,35 @@ if (what === 'greyed') { // in the colour GrayText takes
 }
 if (what === 'heard') return document.getElementById('heard').textContent.trim();
 if (what === 'ended') return document.getElementById('ended').hidden ? '0' : '1';
+if (what === 'closed') return document.documentElement.dataset.closed ?? '0';
+if (what === 'menu') return String(window.menus ?? 0);
+const boxes = [main, about].flatMap((w) => w ? [...w.querySelector('.client').shadowRoot.querySelectorAll('input')] : []);
+if (what === 'selected') { // page text: a box's own selection, made as it takes the focus, set aside
+  const text = getSelection().toString();
+  return boxes.some((b) => text === b.value.slice(b.selectionStart, b.selectionEnd)) ? '' : text;
+}
+if (what === 'keyboard') { // boxes that would open a touch screen's keyboard
+  return String(boxes.filter((b) => b.type !== 'radio' && !b.readOnly && b.inputMode !== 'none').length);
+}
+if (what === 'whole') { // both windows whole on screen, the main one as large as fits
+  const { clientWidth: w, clientHeight: h } = document.documentElement;
+  return [main, about].every((f) => { const r = f?.getBoundingClientRect() ?? { left: 0, top: 0, right: 0, bottom: 0 };
+    return r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h; }) &&
+    Math.max(main.offsetWidth / visualViewport.width, main.offsetHeight / visualViewport.height) >= 0.98 ? '1' : '0';
+}
 const element = find(id ?? what);
 if (what === 'checked') return element.checked ? id : id + ' unchecked';
 return element.value;"""
 
 
-def ink(driver, id):
-    """Pixels of a box's value, selection and caret: anything but white inside its frame."""
-    image = Image.open(io.BytesIO(control(driver, id).screenshot_as_png)).convert("RGB")
-    width, height = image.size
-    return sum(image.getpixel((x, y)) != (255, 255, 255)
-               for x in range(3, width - 3) for y in range(3, height - 3))
+def colours(element, margin=0):
+    image = Image.open(io.BytesIO(element.screenshot_as_png)).convert("RGB")
+    return image.crop((margin, margin, image.width - margin, image.height - margin)).getcolors(99999)
+
+
+# window.close() recorded rather than done, and every context menu not refused.
+CLOSE_STUB = """window.close = () => { document.documentElement.dataset.closed = '1'; };
+addEventListener('contextmenu', (e) => setTimeout(() => { if (!e.defaultPrevented) window.menus = (window.menus ?? 0) + 1; }));"""
 
 
 def scenarios(driver, table):
@@ -202,8 +282,11 @@ def scenarios(driver, table):
         if note and "web:" in note[0]:
             print("not here: " + name + " (" + note[0] + ")")
             continue
+        for command, arguments in (("clearDeviceMetricsOverride", {}), ("setEmulatedMedia", {}), ("setTouchEmulationEnabled", {"enabled": False})):
+            driver.execute_cdp_cmd("Emulation." + command, arguments)
         driver.get(url)
         WebDriverWait(driver, 20).until(lambda d: texts(d))
+        driver.execute_script(CLOSE_STUB)
         messages = 0
         for s in steps.split():
             step(driver, s)
@@ -214,14 +297,16 @@ def scenarios(driver, table):
                 ActionChains(driver).send_keys(Keys.ESCAPE).perform()
         seen, expected = [], []
         for item in checks.split():
-            what, _, value = item.replace(">=", "=").partition("=")
+            what, _, value = item.replace(">=", "=").replace("<=", "=").partition("=")
             if what in ("blank", "inked"):
-                got = value if (ink(driver, value) > 0) == (what == "inked") else value + " wrong"
+                ink = [c for _, c in colours(control(driver, value), 3) if c != (255, 255, 255)]  # value, selection, caret
+                got = value if bool(ink) == (what == "inked") else value + " wrong"
             else:
                 got = str(messages) if what == "message" else driver.execute_script(
                     SEEN, what, value if what in ("checked", "placed", "greyed") else None)
-            if ">=" in item:
-                got, value = ("ok", "ok") if int(got) >= int(value) else (got, ">=" + value)
+            if item[len(what)] in "<>":
+                ok = int(got) >= int(value) if item[len(what)] == ">" else int(got) <= int(value)
+                got, value = ("ok", "ok") if ok else (got, item[len(what):len(what) + 2] + value)
             seen.append(what + "=" + got)
             expected.append(what + "=" + value.replace("_", " "))
         errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
@@ -252,8 +337,54 @@ started = Image.open(io.BytesIO(driver.find_element("css selector", "main").scre
 bar = driver.find_element("css selector", "main .title")
 ActionChains(driver).drag_and_drop_by_offset(bar, 0, 1 - bar.rect["y"] - bar.rect["height"] / 2).perform()
 check(driver.find_element("css selector", "main").rect["y"] >= 0, "a window dragged up stays on the page")
-scenarios(driver, table)
+driver.get(url)
+WebDriverWait(driver, 20).until(lambda d: texts(d))
+check_design(driver, dump, title, control, check)
 
+# A strict Content-Security-Policy, set by the page itself, with forced
+# colours off so that a style would show: an inline script, style element or
+# style attribute is refused.
+driver.execute_script("document.body.append(Object.assign(document.createElement('script'), { textContent: "
+                      "'window.injected = 1' }), Object.assign(document.createElement('style'), { textContent: "
+                      "'#heard { color: rgb(255, 0, 0) }' })); document.body.setAttribute('style', 'color: red')")
+check(driver.execute_script("return [window.injected, getComputedStyle(document.body).color, getComputedStyle("
+                            "document.getElementById('heard')).color]") == [None, "rgb(0, 0, 0)", "rgb(0, 0, 0)"],
+      "the page refuses inline script and style")
+driver.get_log("browser")  # its refusals said
+
+# The manifest as an installing browser reads it: shown in a window of its
+# own, opened and kept within the served sub-path, its icons as declared.
+manifest = driver.execute_cdp_cmd("Page.getAppManifest", {})
+declared, place = json.loads(manifest["data"]), functools.partial(urllib.parse.urljoin, manifest["url"])
+fetched = {}
+for icon in declared["icons"]:
+    with urllib.request.urlopen(place(icon["src"])) as response:
+        body, kind = response.read(), response.headers["Content-Type"]
+    fetched[icon["sizes"]] = kind == icon["type"] and icon["sizes"] == ("any" if kind == "image/svg+xml" else "x".join(
+        map(str, Image.open(io.BytesIO(body)).size)))
+check(not manifest["errors"] and declared["display"] in ("standalone", "fullscreen", "minimal-ui") and
+      place(declared["start_url"]).startswith(place(declared["scope"])) and place(declared["scope"]).startswith(url)
+      and all(fetched.values()) and ({"192x192", "512x512"} <= fetched.keys() or "any" in fetched),
+      f"the manifest, as installed: {manifest['errors']}, {declared['display']}, {declared['start_url']}, {fetched}")
+note_requests(driver)
+scenarios(driver, table)
+note_requests(driver)
+
+
+# High contrast (forced colours): a greyed box still shows one colour only;
+# the close buttons keep their mark; the titles take the theme's colours, the
+# active one its highlight.
+driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+driver.get(url)
+box = control(driver, "Text7")
+step(driver, "click:Command3")
+titles = [driver.execute_script("const p = document.body.appendChild(document.createElement('i')); "
+                                "p.style.background = arguments[0]; return getComputedStyle(document.querySelector("
+                                "arguments[1]).firstChild).backgroundColor === getComputedStyle(p).backgroundColor",
+                                colour, window) for colour, window in (("Canvas", "main"), ("Highlight", "[role=dialog]"))]
+check(len(colours(box, 3)) == 1 and all(titles) and all(
+          len(colours(c)) > 1 for c in driver.find_elements("css selector", ".close")),
+      f"forced colours: greyed values unseen, close marks and the active title seen ({titles})")
 driver.quit()
 
 # Phones and tablets, held either way: both windows whole on screen, the
@@ -268,11 +399,6 @@ for (let y = r.top; y < r.bottom; ++y) for (let x = r.left; x < r.right; ++x) {
   if (h) hits[key] = [Math.min(h[0], x), Math.min(h[1], y), Math.max(h[2], x + 1), Math.max(h[3], y + 1)];
 }
 return Object.entries(hits).map(([k, h]) => [k, (h[2] - h[0]) * visualViewport.scale, (h[3] - h[1]) * visualViewport.scale]);"""
-IN_VIEW = """const { clientWidth: w, clientHeight: h } = document.documentElement;
-const main = document.querySelector('main');
-return [...document.querySelectorAll('.window')].every((f) => { const r = f.getBoundingClientRect();
-  return r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h; }) &&
-  Math.max(main.offsetWidth / visualViewport.width, main.offsetHeight / visualViewport.height);"""
 
 
 def small(target):  # an arrow takes half its row; in the airspeed's row, its box, arrows,
@@ -291,42 +417,12 @@ for width, height in ((844, 390), (390, 844), (1180, 820), (820, 1180), (1024, 7
         check(len(targets) == 20 and not list(filter(small, targets)),
               f"phone sideways: a finger's targets ({list(filter(small, targets))} too small)")
     step(driver, "click:Command3")
-    check(driver.execute_script(IN_VIEW) >= 0.98,
+    check(driver.execute_script(SEEN, "whole") == "1",
           f"{width}x{height}: both windows whole on screen, the main one as large as fits")
     driver.save_screenshot(str(shots / f"web-{width}x{height}.png"))
     driver.quit()
     server.shutdown()
 
-
-# High contrast (forced colours): a greyed box still shows one colour only;
-# the close buttons keep their mark; the titles take the theme's colours, the
-# active one its highlight.
-def colours(element, margin=0):
-    image = Image.open(io.BytesIO(element.screenshot_as_png)).convert("RGB")
-    return image.crop((margin, margin, image.width - margin, image.height - margin)).getcolors(99999)
-
-
-server, url = serve(web)
-driver = browser()
-driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
-box = control(driver, "Text7")
-step(driver, "click:Command3")
-titles = [driver.execute_script("const p = document.body.appendChild(document.createElement('i')); "
-                                "p.style.background = arguments[0]; return getComputedStyle(document.querySelector("
-                                "arguments[1]).firstChild).backgroundColor === getComputedStyle(p).backgroundColor",
-                                colour, window) for colour, window in (("Canvas", "main"), ("Highlight", "[role=dialog]"))]
-check(len(colours(box, 3)) == 1 and all(titles) and all(
-          len(colours(c)) > 1 for c in driver.find_elements("css selector", ".close")),
-      f"forced colours: greyed values unseen, close marks and the active title seen ({titles})")
-
-# A strict Content-Security-Policy, set by the page itself: an inline script
-# or style attribute is refused.
-driver.execute_script("document.body.append(Object.assign(document.createElement('script'), "
-                      "{ textContent: 'window.injected = 1' })); document.body.setAttribute('style', 'color: red')")
-check(driver.execute_script("return !window.injected && getComputedStyle(document.body).color !== 'rgb(255, 0, 0)'"),
-      "the page refuses inline script and style")
-driver.quit()
-server.shutdown()
 
 # Never a blank page: whatever fails to load, or is missing from the
 # browser, a message in view says what and what to do.
@@ -349,8 +445,16 @@ for missing, says in (("tavrel.wasm", "tavrel.wasm"), ("windows.js", "windows.js
         "return [...document.querySelectorAll('.failed')].find((m) => m.checkVisibility({ visibilityProperty: "
         "true }) && m.getBoundingClientRect().bottom <= innerHeight)?.innerText"))
     check(says in shown, f"without {missing}: {shown!r}")
+    note_requests(driver)
     driver.quit()
     server.shutdown()
+
+# The service worker keeps every file the uses above asked for (but itself,
+# which a browser fetches from the network), and only files that exist.
+listed = set(re.findall(r"'([^']*)'", re.search(r"const files = \[(.*)\];", (web / "sw.js").read_text()).group(1)))
+check(requested - {"sw.js"} <= listed and all((web / ("index.html" if f == "./" else f)).is_file() for f in listed),
+      f"the offline list: asked for but not kept {requested - {'sw.js'} - listed}, kept but missing "
+      f"{[f for f in listed if not (web / f).is_file() and f != './']}")
 
 
 def build_of(driver):

@@ -230,5 +230,6 @@ export function end() {
   for (const dialog of document.querySelectorAll('dialog')) dialog.remove();
   document.getElementById('ended').hidden = false;
   document.getElementById('restart').focus();
-  window.close();
+  // A tab of the browser is the user's, and may even close: only an app's own window does.
+  if (!matchMedia('(display-mode: browser)').matches) window.close();
 }
