@@ -270,12 +270,14 @@ void Layout(const wchar_t *exe, UINT dpi)
         Check(Ink(Control(pair.spinner), CLR_INVALID, 0, 0.5) &&
                   Ink(Control(pair.spinner), CLR_INVALID, 0.5, 1),
               std::string("both arrows of ") + DesignOf(pair.spinner).name + " drawn");
-    const std::vector<COLORREF> released = UpperHalf(Control(VScroll5));
+    // Held, then let go: the same spinner with the focus, only the arrow's state changed.
     Pointer(Control(VScroll5), 0.25);
     Button(MOUSEEVENTF_LEFTDOWN);
-    Check(WaitFor([&] { return UpperHalf(Control(VScroll5)) != released; }, 2),
-          "a held arrow looks pressed");
+    WaitFor([] { return Focused() == Control(VScroll5); });
+    const std::vector<COLORREF> held = UpperHalf(Control(VScroll5));
     Button(MOUSEEVENTF_LEFTUP);
+    Check(WaitFor([&] { return UpperHalf(Control(VScroll5)) != held; }, 2),
+          "a held arrow looks pressed");
 
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
     WaitFor([] { return About() && GetForegroundWindow() == About(); });
