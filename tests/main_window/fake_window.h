@@ -147,7 +147,7 @@ public:
     Form1Control selected = Form1Control::Option1;
     std::string focus;                    // the control that last got the focus
     ScreenRect frame{100, 100, 508, 322}; // the main window with its frame
-    ScreenRect workArea{0, 0, 1024, 768};  // the screen less its panels
+    ScreenRect workArea{0, 0, 1024, 768}; // the screen less its panels
     std::vector<std::string> events;      // messages, the end, the About box's life
 
 private:
