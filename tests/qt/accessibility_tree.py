@@ -1,9 +1,6 @@
-# Reads the running program's accessibility tree through AT-SPI, as a screen
-# reader does, and checks what one hears: every box and spinner named, each
-# spinner's value its box's number, an arrow changing both (with the event
-# that announces it), the heading rows saying when they are not used, and
-# the distance told once calculated.
-# Run with a display and a session bus: accessibility_tree.py <program>
+# The running program read through AT-SPI as a screen reader reads it: boxes and spinners named,
+# values, an arrow's change announced, the unused heading rows said, the distance told.
+# usage (with a display and a session bus): accessibility_tree.py <program>
 import subprocess
 import sys
 import time
@@ -51,7 +48,6 @@ boxes, spinners = tree("text"), tree("spin button")
 names = ["Flying from, feet", "Flying to, feet", "Vertical speed, feet per minute",
          "Airspeed, knots", "Plane heading, degrees", "Wind direction, degrees", "Wind speed, knots"]
 check(all(n in boxes and n in spinners for n in names), "every box and spinner has its name")
-
 check(all(spinners[n].queryValue().currentValue == number(n) for n in names),
       "each spinner's value is its box's number")
 

@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# The command line without a display, and with a platform plugin that does
-# not exist, so that any attempt to open a window aborts: --help and
-# --version answer on standard output and exit 0; anything else is named on
-# standard error's first line, the usage follows there, and the exit code is 2.
+# The rows of command_line.txt, with no display and a platform plugin that does
+# not exist, so that any attempt to open a window aborts.
 # usage: command_line.sh /path/to/tavrel <version>
 set -uo pipefail
 unset DISPLAY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=no-such-plugin
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
+rows=$(grep -v '^#' "$(dirname "$0")/command_line.txt") || exit 1
 failed=0
-# arguments | exit code | first line of standard output | of standard error | where the usage is
 while IFS='|' read -r arguments code first_out first_err usage_in; do
     # shellcheck disable=SC2086 # the arguments are words
     "$1" $arguments >"$out" 2>"$err"
@@ -23,14 +21,5 @@ while IFS='|' read -r arguments code first_out first_err usage_in; do
         echo "FAIL tavrel $arguments: $got (want $want)"
         failed=1
     fi
-done <<ROWS
---help|0|Usage: tavrel [options]||out
--h|0|Usage: tavrel [options]||out
---version|0|Tavrel $2||
--v|0|Tavrel $2||
---fly|2||tavrel: Unknown option 'fly'.|err
--x|2||tavrel: Unknown option 'x'.|err
-30000|2||tavrel: Unexpected argument '30000'.|err
---version 30000|2||tavrel: Unexpected argument '30000'.|err
-ROWS
+done <<<"${rows//VERSION/$2}"
 exit $failed

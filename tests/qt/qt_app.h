@@ -1,6 +1,5 @@
-// The program's two windows on real widgets, as main() builds them, for the
-// Qt front-end's tests; a message box is counted and closed with OK as soon
-// as it shows.
+// The program's two windows on real widgets, as main() builds them; a message
+// box is counted and closed with OK as soon as it shows.
 #pragma once
 
 #include "common/application.h"
@@ -32,14 +31,14 @@ struct App
         form.Start();
         QVERIFY(QTest::qWaitForWindowActive(&form));
     }
-    QWidget *Find(const QString &name) const
+    template <typename T = QWidget> T *Find(const QString &name) const
     {
         QWidget *control = form.findChild<QWidget *>(name);
         if (!control && dialog)
             control = dialog->findChild<QWidget *>(name);
-        return control ? control : (qFatal("no control %s", qPrintable(name)), nullptr);
+        return control ? static_cast<T *>(control)
+                       : (qFatal("no control %s", qPrintable(name)), nullptr);
     }
-    template <typename T> T *Child(const char *name) const { return static_cast<T *>(Find(name)); }
 
     QTimer closer;
     int messages = 0;
@@ -61,30 +60,23 @@ inline int Distance(QColor a, QColor b)
            std::abs(a.blue() - b.blue());
 }
 
-// The background of an area of a drawn window (the commonest colour of its
-// top and bottom rows) and its ink (the colour farthest from it). Pixels
-// under `above` are another control's.
-inline std::pair<QColor, QColor> Drawn(const QImage &image, QRect area,
-                                       const QList<QRect> &above = {})
+// An area's background (its top and bottom rows' commonest colour) and ink (the
+// colour farthest from it) in a drawn window; pixels under `above` are another's.
+inline std::pair<QColor, QColor> Drawn(const QImage &image, QRect area, const QRegion &above = {})
 {
     const qreal scale = image.devicePixelRatio();
-    QHash<QRgb, int> edge;
-    QSet<QRgb> all;
+    QHash<QRgb, int> edge; // every colour, with how often it is on the top or bottom row
     const QRect device(area.topLeft() * scale, area.size() * scale);
     for (int y = device.top(); y <= device.bottom(); ++y)
         for (int x = device.left(); x <= device.right(); ++x)
-            if (std::none_of(above.begin(), above.end(), [&](QRect r) {
-                    return r.contains(QPoint(int(x / scale), int(y / scale)));
-                })) {
-                all.insert(image.pixel(x, y));
+            if (!above.contains(QPoint(int(x / scale), int(y / scale))))
                 edge[image.pixel(x, y)] += y == device.top() || y == device.bottom();
-            }
     const QColor back =
         std::max_element(edge.keyValueBegin(), edge.keyValueEnd(), [](auto a, auto b) {
             return a.second < b.second;
         })->first;
     QColor ink = back;
-    for (const QRgb c : all)
+    for (const QRgb c : edge.keys())
         ink = Distance(c, back) > Distance(ink, back) ? QColor(c) : ink;
     return {back, ink};
 }

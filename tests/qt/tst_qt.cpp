@@ -1,15 +1,11 @@
 // The Qt front-end on real widgets: every row of the shared scenario table,
 // driven with the mouse and the keyboard as a user drives the program.
 #include "../scenarios/scenario_table.h"
-#include "common/twips.h"
 #include "qt/spinner.h"
 #include "tests/qt/qt_app.h"
 
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QWheelEvent>
 #include <QWindow>
@@ -31,37 +27,32 @@ QPoint ArrowAt(const Spinner *spinner, const QString &which)
     return spinner->ArrowRect(which == "down" ? Spinner::Arrow::Down : Spinner::Arrow::Up).center();
 }
 
+// The table's keys named as Qt names them, but for those a keyboard sends otherwise.
+const QHash<QString, QKeyCombination> kSentAs = {{"Enter", Qt::Key_Return},
+                                                 {"Shift+Tab", Qt::ShiftModifier | Qt::Key_Backtab},
+                                                 {"KP_Up", Qt::KeypadModifier | Qt::Key_Up}};
+
 void Step(App &app, const QString &step)
 {
     const QStringList parts = step.split(':');
-    // The table's keys are named as Qt names them; a keyboard sends Enter as
-    // Return, and Shift+Tab as Backtab.
-    const QKeyCombination key = step == "Enter" ? QKeyCombination(Qt::Key_Return)
-                                : step == "Shift+Tab"
-                                    ? QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)
-                                : step == "KP_Up" ? QKeyCombination(Qt::KeypadModifier, Qt::Key_Up)
-                                                  : QKeySequence(step)[0];
+    const QKeyCombination key = kSentAs.value(step, QKeySequence(step)[0]);
+    QWidget *control = parts.size() > 1 && parts[0] != "wait" ? app.Find(parts[1]) : nullptr;
+    auto *spinner = qobject_cast<Spinner *>(control);
     if (key.key() != Qt::Key_unknown) {
-        QWidget *focused = QApplication::focusWidget();
-        QVERIFY2(focused, "nothing has the focus");
-        QTest::keyClick(focused, key.key(), key.keyboardModifiers());
+        QVERIFY2(QApplication::focusWidget(), "nothing has the focus");
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     } else if (parts[0] == "wait") {
         QTest::qWait(parts[1].toInt());
     } else if (step == "closemain" || step == "closeabout") { // as a window manager asks
-        (step == "closemain" ? static_cast<QWidget *>(&app.form) : app.dialog.data())
-            ->windowHandle()
-            ->close();
+        (step == "closemain" ? &app.form : app.dialog.data())->windowHandle()->close();
     } else if (step == "dropabout") {
         static_cast<QDialog *>(app.dialog.data())->done(QDialog::Rejected);
     } else if (parts[0] == "click") {
-        Click(app.Find(parts[1]));
+        Click(control);
     } else if (parts[0] == "right" || parts[0] == "middle") {
-        QWidget *control = app.Find(parts[1]);
-        auto *spinner = qobject_cast<Spinner *>(control);
         QTest::mouseClick(control, parts[0] == "right" ? Qt::RightButton : Qt::MiddleButton, {},
                           spinner ? ArrowAt(spinner, "up") : control->rect().center());
     } else if (QStringList{"up", "down", "hold", "press"}.contains(parts[0])) {
-        auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
         app.held = {spinner, ArrowAt(spinner, parts[0])};
         QTest::mousePress(spinner, Qt::LeftButton, {}, app.held.second);
         if (parts[0] == "hold")
@@ -69,7 +60,6 @@ void Step(App &app, const QString &step)
         if (parts[0] != "press")
             Step(app, "release");
     } else if (parts[0] == "move") { // still pressed: the spinner has the pointer anywhere
-        auto *spinner = app.Child<Spinner>(qPrintable(parts[1]));
         app.held.second = parts[2] == "off" ? QPoint(-20, 0) : ArrowAt(spinner, parts[2]);
         QTest::mouseMove(spinner, app.held.second);
     } else if (step == "release") {
@@ -77,19 +67,18 @@ void Step(App &app, const QString &step)
     } else if (step == "forget") { // a screen reader reads the focused control's new description
         QApplication::focusWidget()->setAccessibleDescription({});
     } else if (parts[0] == "wheel") {
-        QWidget *spinner = app.Find(parts[1]);
-        const QPointF at = spinner->rect().center();
-        QWheelEvent wheel(at, spinner->mapToGlobal(at), {}, {0, parts[2].toInt()}, Qt::NoButton, {},
+        const QPointF at = control->rect().center();
+        QWheelEvent wheel(at, control->mapToGlobal(at), {}, {0, parts[2].toInt()}, Qt::NoButton, {},
                           Qt::NoScrollPhase, false);
-        QApplication::sendEvent(spinner, &wheel);
+        QApplication::sendEvent(control, &wheel);
     } else if (parts[0] == "type") {
-        Click(app.Find(parts[1]));
+        Click(control);
         QTest::keyClicks(QApplication::focusWidget(), parts[2]);
     } else if (parts[0] == "paste") {
         QApplication::clipboard()->setText(QString::fromStdWString(kHostilePaste));
-        Click(app.Find(parts[1]));
-        QTest::keyClick(app.Find(parts[1]), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(app.Find(parts[1]), Qt::Key_V, Qt::ControlModifier);
+        Click(control);
+        for (const Qt::Key letter : {Qt::Key_A, Qt::Key_V}) // select all, paste
+            QTest::keyClick(control, letter, Qt::ControlModifier);
     } else {
         QFAIL(qPrintable("unknown step " + step));
     }
@@ -106,34 +95,32 @@ QString Placed(const App &app)
     return at == expected ? "main" : QString("main at %1,%2").arg(at.x()).arg(at.y());
 }
 
+// What a check reads, by its name; any other name is a box's value.
 QString Seen(App &app, const QString &check)
 {
     const QString name = check.section(QRegularExpression("[=>]"), 0, 0);
     const QString control = check.section('=', 1);
-    if (name == "focus")
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none";
-    if (name == "about")
-        return app.dialog && app.dialog->isVisible() ? "1" : "0";
-    if (name == "active")
-        return QApplication::activeWindow() == &app.form ? "main" : "about";
-    if (name == "message")
-        return QString::number(app.messages);
-    if (name == "ended")
-        return !app.form.isVisible() && !(app.dialog && app.dialog->isVisible()) ? "1" : "0";
-    if (name == "placed")
-        return Placed(app);
-    if (name == "heard")
-        return QApplication::focusWidget()->accessibleDescription();
+    const QWidget *focused = QApplication::focusWidget();
+    const bool about = app.dialog && app.dialog->isVisible();
     const auto right = [&](bool ok) { return control + (ok ? "" : " wrong"); };
-    if (name == "checked")
-        return right(app.Child<QRadioButton>(qPrintable(control))->isChecked());
-    if (name == "greyed")
-        return right(
-            app.Child<QLabel>(qPrintable(control))->palette().color(QPalette::WindowText) ==
-            QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
-    if (name == "blank" || name == "inked")
-        return right(Inked(app.Child<QLineEdit>(qPrintable(control))) == (name == "inked"));
-    return app.Child<QLineEdit>(qPrintable(name))->text();
+    const QHash<QString, std::function<QString()>> seen = {
+        {"focus", [&] { return focused ? focused->objectName() : "none"; }},
+        {"about", [&] { return QString::number(about); }},
+        {"ended", [&] { return QString::number(!app.form.isVisible() && !about); }},
+        {"active", [&] { return QApplication::activeWindow() == &app.form ? "main" : "about"; }},
+        {"message", [&] { return QString::number(app.messages); }},
+        {"placed", [&] { return Placed(app); }},
+        {"heard", [&] { return focused->accessibleDescription(); }},
+        {"checked", [&] { return right(app.Find(control)->property("checked").toBool()); }},
+        {"greyed",
+         [&] {
+             return right(app.Find(control)->palette().color(QPalette::WindowText) ==
+                          QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+         }},
+        {"blank", [&] { return right(!Inked(app.Find<QLineEdit>(control))); }},
+        {"inked", [&] { return right(Inked(app.Find<QLineEdit>(control))); }},
+    };
+    return seen.contains(name) ? seen[name]() : app.Find(name)->property("text").toString();
 }
 
 } // namespace
@@ -145,36 +132,28 @@ class TestQt : public QObject
 private slots:
     void scenarios_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("checks");
-        for (const Scenario &row : ReadScenarios(TAVREL_SCENARIOS, "qt")) {
-            if (!row.notHere.empty()) {
+        QTest::addColumn<Scenario>("row");
+        for (const Scenario &row : ReadScenarios(TAVREL_SCENARIOS, "qt"))
+            if (row.notHere.empty())
+                QTest::newRow(row.name.c_str()) << row;
+            else
                 qInfo("not here: %s (%s)", row.name.c_str(), row.notHere.c_str());
-                continue;
-            }
-            QStringList steps, checks;
-            for (const std::string &step : row.steps)
-                steps << QString::fromStdString(step);
-            for (const std::string &check : row.checks)
-                checks << QString::fromStdString(check);
-            QTest::newRow(row.name.c_str()) << steps << checks;
-        }
     }
 
     void scenarios()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, checks);
+        QFETCH(Scenario, row);
         App app;
-        for (const QString &step : steps) {
-            Step(app, step);
+        for (const std::string &step : row.steps) {
+            Step(app, QString::fromStdString(step));
             QTest::qWait(10); // the events a step posted
         }
-        for (const QString &check : checks) {
-            const Expected expected = ParseCheck(check.toStdString());
-            const QString seen = Seen(app, check);
+        for (const std::string &check : row.checks) {
+            const Expected expected = ParseCheck(check);
+            const QString seen = Seen(app, QString::fromStdString(check));
             if (expected.atLeast)
-                QVERIFY2(seen.toInt() >= *expected.atLeast, qPrintable(check + ": " + seen));
+                QVERIFY2(seen.toInt() >= *expected.atLeast,
+                         qPrintable(QString::fromStdString(check) + ": " + seen));
             else
                 QCOMPARE(seen, QString::fromStdString(expected.value));
         }

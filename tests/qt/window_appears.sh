@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Starts the real program in a fresh X server and waits for its main window.
+# Starts the real program in a fresh X server and polls the window tree for its window.
 # usage: window_appears.sh /path/to/tavrel "<window title>"
 set -euo pipefail
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# Inside the X server: start the program, poll the window tree for its caption.
 exec bash "$(dirname "$0")/../with_display.sh" 1024x768x24 bash -c '
 "$1" & pid=$!
 for _ in $(seq 100); do
