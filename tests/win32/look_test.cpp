@@ -2,7 +2,7 @@
 // (from the pixels on screen, against the design's colour or the desktop's own
 // GetSysColor), place at the DPI, visibility, tab stop and tooltip, and each
 // window's title bar, all from the design tables the windows are built from.
-#include "tests/win32/look_test.h"
+#include "tests/win32/wine_test.h"
 
 #include "common/twips.h"
 #include "resources/windows/resource.h"
@@ -21,23 +21,14 @@ namespace tavrel {
 
 namespace {
 
-// The face every design names; Windows' TrueType version of it keeps its metrics.
-const std::wstring kFaces[] = {L"MS Sans Serif", L"Microsoft Sans Serif"};
-
-struct Pixels
+// The colour most of the pixels have.
+COLORREF Mode(const Pixels &pixels)
 {
-    int width = 0, height = 0;
-    std::vector<COLORREF> at;
-    bool operator==(const Pixels &) const = default;
-    int Count(COLORREF colour) const { return int(std::count(at.begin(), at.end(), colour)); }
-    COLORREF Mode() const
-    {
-        std::map<COLORREF, int> counts;
-        for (const COLORREF pixel : at)
-            ++counts[pixel];
-        return std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first;
-    }
-};
+    std::map<COLORREF, int> counts;
+    for (const COLORREF pixel : pixels.at)
+        ++counts[pixel];
+    return std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first;
+}
 
 // A memory bitmap of the screen's format, drawn by `draw`, and read.
 template <typename Draw> Pixels Drawn(int width, int height, Draw draw)
@@ -59,9 +50,10 @@ template <typename Draw> Pixels Drawn(int width, int height, Draw draw)
     return pixels;
 }
 
-// A window's client area (or its frame) on screen once it has painted: read
-// until two reads agree, since wine puts what it drew on screen a moment later.
-Pixels Painted(HWND window, bool frame = false, double top = 0, double bottom = 1)
+} // namespace
+
+// Read until two reads agree, since wine puts what it drew on screen a moment later.
+Pixels Painted(HWND window, bool frame, double top, double bottom)
 {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -83,6 +75,8 @@ Pixels Painted(HWND window, bool frame = false, double top = 0, double bottom = 
     }
     return last;
 }
+
+namespace {
 
 // Where a control shows: inside its window's client area, not under a sibling above it.
 std::vector<bool> Showing(HWND control)
@@ -118,13 +112,6 @@ COLORREF Colour(ColourValue design, int platform)
     return IsSystemColour(design) ? GetSysColor(int(SystemColourIndex(design))) : design;
 }
 
-std::string Hex(COLORREF colour)
-{
-    char text[12];
-    snprintf(text, sizeof text, "%06lX", colour);
-    return text;
-}
-
 // The font a design asks for at a DPI; none named is the desktop's message font.
 LOGFONTW FontOf(const FontDesign &design, UINT dpi)
 {
@@ -136,7 +123,7 @@ LOGFONTW FontOf(const FontDesign &design, UINT dpi)
         font = LOGFONTW{};
         font.lfHeight = -LONG(std::lround(design.points * dpi / 72.0));
         font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
-        wcscpy(font.lfFaceName, kFaces[0].c_str());
+        wcscpy(font.lfFaceName, L"MS Sans Serif");
     }
     return font;
 }
@@ -186,24 +173,6 @@ std::string FontFault(const Pixels &drawn, const std::wstring &text, const LOGFO
                      " for " + std::to_string(want.width) + "x" + std::to_string(want.height) +
                      " in " + Utf8(font.lfFaceName) + " " + std::to_string(font.lfHeight) + "/" +
                      std::to_string(font.lfWeight);
-}
-
-// The face wine draws for the design's, named when it is a stand-in.
-void SayStandIn()
-{
-    static bool said = false;
-    for (const std::wstring &face : kFaces) {
-        LOGFONTW font{};
-        wcscpy(font.lfFaceName, face.c_str());
-        wchar_t drawn[LF_FACESIZE] = {};
-        Drawn(1, 1, [&](HDC dc, HDC) {
-            DeleteObject(SelectObject(dc, CreateFontIndirectW(&font)));
-            GetTextFaceW(dc, LF_FACESIZE, drawn);
-        });
-        if (!said && face != drawn)
-            std::cout << "note: wine draws " << Utf8(face) << " as " << Utf8(drawn) << std::endl;
-    }
-    said = true;
 }
 
 // Tavrel.exe's tooltips of a window, by control, read through its memory.
@@ -268,13 +237,14 @@ std::string LookFault(HWND handle, const ControlDesign &control, const LOGFONTW 
             drawn.at[i] = showing[i] ? drawn.at[i] : back;
         masked = showing;
     }
-    const std::wstring text = WindowText(handle);
-    std::string fault = drawn.Mode() == back || control.kind == ControlKind::CommandButton
-                            ? "" // a push button's face is the desktop theme's
-                            : " background " + Hex(drawn.Mode()) + " for " + Hex(back);
+    const std::wstring text = Text(handle);
+    std::string fault =
+        Mode(drawn) == back || control.kind == ControlKind::CommandButton
+            ? "" // a push button's face is the desktop theme's
+            : " background " + std::to_string(Mode(drawn)) + " for " + std::to_string(back);
     switch (control.kind) {
     case ControlKind::Line:
-        return drawn.Count(ink) > 0 ? "" : " no line drawn in " + Hex(ink);
+        return drawn.Count(ink) > 0 ? "" : " no line drawn in " + std::to_string(ink);
     case ControlKind::TextBox:
         if (HidesValue(control, fore))
             return drawn.Count(back) == int(drawn.at.size()) ? "" : " value not hidden";
@@ -294,8 +264,6 @@ std::string LookFault(HWND handle, const ControlDesign &control, const LOGFONTW 
 }
 
 } // namespace
-
-std::vector<COLORREF> UpperHalf(HWND control) { return Painted(control, false, 0, 0.5).at; }
 
 bool FocusShows(HWND picture)
 {
@@ -348,7 +316,6 @@ void ReadPicture(HWND picture, const wchar_t *exe, int expectedId, const std::st
 void ReadBack(HWND window, const WindowDesign &design, const std::vector<HWND> &controls,
               HANDLE process, const LookState &state)
 {
-    SayStandIn();
     const UINT dpi = state.dpi;
     const std::string at = " at " + std::to_string(dpi) + " DPI" + (state.wind ? ", wind" : "");
     TITLEBARINFO bar{}; // the mouse over the title, where no tooltip shows, makes them
@@ -380,7 +347,7 @@ void ReadBack(HWND window, const WindowDesign &design, const std::vector<HWND> &
             fault += " shown or enabled wrong";
         if (bool(style & WS_TABSTOP) != (control.tabIndex >= 0))
             fault += " tab stop wrong";
-        const std::string text = Utf8(WindowText(handle));
+        const std::string text = Utf8(Text(handle));
         const std::string caption =
             kind == ControlKind::PictureBox ? control.accessibleName : control.caption;
         if (kind != ControlKind::TextBox && kind != ControlKind::Spinner && text != caption)
@@ -408,7 +375,7 @@ void ReadTitle(HWND window, const std::string &title, const LookState &state)
     bar.cbSize = sizeof bar;
     GetTitleBarInfo(window, &bar);
     const DWORD hidden = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE;
-    Check(Utf8(WindowText(window)) == title && (style & WS_CAPTION) == WS_CAPTION &&
+    Check(Utf8(Text(window)) == title && (style & WS_CAPTION) == WS_CAPTION &&
               (style & WS_SYSMENU) &&
               !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) &&
               !(bar.rgstate[5] & hidden) &&

@@ -1,16 +1,13 @@
 // A stand-in for Windows' uiautomationcore.dll, loaded under wine by a DLL
 // override: it records each notification raised, a line each in
-// notifications.txt beside it: the host control's id, the kind, the
-// processing and the sentence.
+// C:\notifications.txt: the host control's id, the kind, the processing and
+// the sentence.
 #include <windows.h>
 
 #include <cstdio>
-#include <cwchar>
 #include <unknwn.h>
 
 namespace {
-
-HMODULE g_module = nullptr;
 
 // A window's host provider: only its window is needed here.
 class Host final : public IUnknown
@@ -38,13 +35,6 @@ private:
 
 } // namespace
 
-BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        g_module = module;
-    return TRUE;
-}
-
 extern "C" __declspec(dllexport) HRESULT WINAPI
     UiaHostProviderFromHwnd(HWND window, IUnknown **provider)
 {
@@ -55,10 +45,7 @@ extern "C" __declspec(dllexport) HRESULT WINAPI
 extern "C" __declspec(dllexport) HRESULT WINAPI
     UiaRaiseNotificationEvent(IUnknown *provider, int kind, int processing, BSTR text, BSTR)
 {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
-    wcscpy(wcsrchr(path, L'\\') + 1, L"notifications.txt");
-    if (FILE *record = _wfopen(path, L"a"); record && length) {
+    if (FILE *record = std::fopen("C:\\notifications.txt", "a")) {
         fwprintf(record, L"%d %d %d %ls\n", GetDlgCtrlID(static_cast<Host *>(provider)->window),
                  kind, processing, text);
         std::fclose(record);

@@ -1,18 +1,18 @@
 // Under wine: "registry" reads the values wine_windows.sh wrote through the
 // real registry functions and starts the tool as the launcher does;
-// "screenreaders" reads the main window as a screen reader does; "layout
-// <exe> <dpi>" checks the real Tavrel.exe as drawn at a DPI; "scenarios
-// <exe> <table>" drives it through every row of the shared scenario table
-// with mouse and keys, and reads its windows back. Started as probe.exe or
-// Program.exe, this program only records which copy ran, for the test of a
-// path with blanks.
+// "screenreaders" reads the main window as a screen reader does;
+// "notifications", beside the stand-in UI Automation library, reads what
+// "Calculate" raises; "layout <exe> <dpi>" checks the real Tavrel.exe as drawn
+// at a DPI; "scenarios <exe> <table>" drives it through every row of the
+// shared scenario table with mouse and keys, and reads its windows back.
+// Started as probe.exe or Program.exe, it only records which copy ran.
 #include "../scenarios/scenario_table.h"
 #include "about/frm_about.h"
 #include "common/application.h"
 #include "common/twips.h"
-#include "look_test.h"
 #include "main_window/form1_controls.h"
 #include "resources/windows/resource.h"
+#include "tests/win32/wine_test.h"
 #include "win32/about_dialog.h"
 #include "win32/build_window.h"
 #include "win32/desktop_platform.h"
@@ -22,6 +22,8 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <sstream>
+#include <thread>
 
 #include <oleacc.h>
 #include <windows.h>
@@ -42,14 +44,11 @@ void tavrel::Check(bool ok, const std::string &what)
 namespace {
 
 const std::string kFolder = "C:\\Program Files\\Tavrel Probe";
-HWND g_form = nullptr;
-
-template <typename Condition> bool WaitFor(Condition condition, int seconds = 5)
-{
-    for (int i = 0; i < seconds * 40 && !condition(); ++i)
-        Sleep(25);
-    return condition();
-}
+const std::wstring kTitle = Utf16(kApplicationTitle);
+const std::wstring kAboutTitle = L"About " + kTitle;
+HWND g_form = nullptr;     // the main window
+HANDLE g_tavrel = nullptr; // the Tavrel.exe being driven
+DWORD g_thread = 0;        // and its windows' thread
 
 void RegistryLayer()
 {
@@ -82,40 +81,40 @@ void RegistryLayer()
     Check(started == kFolder + "\\probe.exe", "started " + started);
 }
 
-HWND Control(Form1Control control) { return GetDlgItem(g_form, kFirstControlId + int(control)); }
-
-const std::wstring kAboutTitle = Utf16(std::string("About ") + kApplicationTitle);
-
 HWND About() { return FindWindowW(L"TavrelWindow", kAboutTitle.c_str()); }
 
-// A control of either window by its design's name.
+const WindowDesign &DesignOf(bool about) { return about ? kAboutDesign : kForm1Design; }
+
+// Every control of a window in design order; the About box's default button is OK.
+std::vector<HWND> Controls(bool about)
+{
+    std::vector<HWND> controls;
+    for (std::size_t i = 0; i < DesignOf(about).controls.size(); ++i)
+        controls.push_back(GetDlgItem(
+            about ? About() : g_form,
+            about && DesignOf(about).controls[i].isDefault ? IDOK : kFirstControlId + int(i)));
+    return controls;
+}
+
+HWND Control(Form1Control control) { return GetDlgItem(g_form, kFirstControlId + int(control)); }
+
+// A control of either window by its design's name, and back.
 HWND Named(const std::string &name)
 {
-    for (int i = 0; i < kForm1ControlCount; ++i)
-        if (name == DesignOf(Form1Control(i)).name)
-            return Control(Form1Control(i));
-    for (int i = 0; i < kAboutControlCount; ++i)
-        if (name == DesignOf(AboutControl(i)).name)
-            return GetDlgItem(About(),
-                              DesignOf(AboutControl(i)).isDefault ? IDOK : kFirstControlId + i);
+    for (const bool about : {false, true})
+        for (std::size_t i = 0; i < DesignOf(about).controls.size(); ++i)
+            if (name == DesignOf(about).controls[i].name)
+                return Controls(about)[i];
     return nullptr;
 }
 
 std::string NameOf(HWND control)
 {
-    std::vector<std::string> names(std::begin(kForm1ControlNames), std::end(kForm1ControlNames));
-    names.insert(names.end(), std::begin(kAboutControlNames), std::end(kAboutControlNames));
-    for (const std::string &name : names)
-        if (control && Named(name) == control)
-            return name;
+    for (const bool about : {false, true})
+        for (std::size_t i = 0; control && i < DesignOf(about).controls.size(); ++i)
+            if (Controls(about)[i] == control)
+                return DesignOf(about).controls[i].name;
     return "none";
-}
-
-std::wstring Text(HWND window)
-{
-    std::wstring text(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
-    text.resize(SendMessageW(window, WM_GETTEXT, text.size(), LPARAM(text.data())));
-    return text;
 }
 
 // A key, with a modifier held unless it is 0.
@@ -130,59 +129,58 @@ void Key(WORD key, DWORD flags = 0, WORD modifier = 0)
     SendInput(modifier ? 4 : 2, modifier ? inputs : inputs + 1, sizeof(INPUT));
 }
 
-void Pointer(HWND window, double y)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, r.top + int((r.bottom - r.top) * y));
-}
-
-void Button(DWORD flags)
+void Mouse(DWORD flags, DWORD data = 0)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
     SendInput(1, &input, sizeof(INPUT));
 }
 
-// A click at a fraction of a control's height.
-void Input(HWND window, double y)
-{
-    Pointer(window, y);
-    Button(MOUSEEVENTF_LEFTDOWN);
-    Button(MOUSEEVENTF_LEFTUP);
-}
-
-// Screen pixels of a control in a colour, or dark ones when colour is CLR_INVALID.
-int Ink(HWND control, COLORREF colour, double top = 0, double bottom = 1)
+// The pointer moved, as a mouse moves it, to a quarter of a control's height
+// ("up", "middle", "down") or beside it ("off"); pressed there unless `down` is 0.
+void Move(HWND window, const std::string &where, DWORD down = 0, DWORD up = 0)
 {
     RECT r;
-    GetWindowRect(control, &r);
-    // Whatever Tavrel.exe has still to paint, painted first: the pixels are the state's.
-    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const HDC screen = GetDC(nullptr);
-    int count = 0;
-    for (int y = r.top + int((r.bottom - r.top) * top); y < r.top + (r.bottom - r.top) * bottom;
-         ++y)
-        for (int x = r.left; x < r.right; ++x) {
-            const COLORREF pixel = GetPixel(screen, x, y);
-            count +=
-                colour == CLR_INVALID ? GetRValue(pixel) + GetGValue(pixel) < 200 : pixel == colour;
-        }
-    ReleaseDC(nullptr, screen);
-    return count;
+    GetWindowRect(window, &r);
+    const int x = where == "off" ? r.left - 3 * (r.right - r.left) : (r.left + r.right) / 2;
+    const int y = r.top + (r.bottom - r.top) * (where == "up" ? 1 : where == "down" ? 3 : 2) / 4;
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = LONG((2LL * x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
+    input.mi.dy = LONG((2LL * y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
+    SendInput(1, &input, sizeof(INPUT));
+    for (const DWORD button : {down, up})
+        if (button)
+            Mouse(button);
 }
 
-HANDLE g_tavrel = nullptr; // the Tavrel.exe being driven
-DWORD g_thread = 0;        // and its windows' thread
+void Click(HWND window, const std::string &where)
+{
+    Move(window, where, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
 
-HWND Focused()
+// Pixels of a control in a colour, or dark ones when colour is CLR_INVALID.
+int Ink(HWND control, COLORREF colour, double top = 0, double bottom = 1)
+{
+    const Pixels drawn = Painted(control, true, top, bottom);
+    return colour != CLR_INVALID ? drawn.Count(colour)
+                                 : int(std::ranges::count_if(drawn.at, [](COLORREF pixel) {
+                                       return GetRValue(pixel) + GetGValue(pixel) < 200;
+                                   }));
+}
+
+GUITHREADINFO Thread()
 {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(g_thread, &thread);
-    return thread.hwndFocus;
+    return thread;
 }
+
+HWND Focused() { return Thread().hwndFocus; }
 
 PROCESS_INFORMATION Start(const wchar_t *exe)
 {
@@ -192,11 +190,10 @@ PROCESS_INFORMATION Start(const wchar_t *exe)
     std::wstring commandLine = exe;
     CreateProcessW(exe, commandLine.data(), nullptr, nullptr, 0, 0, nullptr, nullptr, &startup,
                    &process);
-    g_form = nullptr;
     g_tavrel = process.hProcess;
     g_thread = process.dwThreadId;
-    WaitFor([] { return g_form = FindWindowW(L"TavrelWindow", Utf16(kApplicationTitle).c_str()); },
-            60);
+    g_form = nullptr;
+    WaitFor([] { return g_form = FindWindowW(L"TavrelWindow", kTitle.c_str()); }, 60);
     // Keys go to the window in front: the first is sent once it is, its first box focused.
     WaitFor([] {
         return Text(Control(Text7)) == L"360" && GetForegroundWindow() == g_form &&
@@ -227,23 +224,6 @@ std::string Placed()
                : "main at " + std::to_string(f.left) + "," + std::to_string(f.top);
 }
 
-std::vector<HWND> MainControls()
-{
-    std::vector<HWND> controls;
-    for (int i = 0; i < kForm1ControlCount; ++i)
-        controls.push_back(Control(Form1Control(i)));
-    return controls;
-}
-
-std::vector<HWND> AboutControls()
-{
-    std::vector<HWND> controls;
-    for (int i = 0; i < kAboutControlCount; ++i)
-        controls.push_back(
-            GetDlgItem(About(), DesignOf(AboutControl(i)).isDefault ? IDOK : kFirstControlId + i));
-    return controls;
-}
-
 // Tavrel.exe at a DPI, as drawn, and read back against its designs: the
 // client area; both windows, with and without wind, active and not; both
 // arrows of each spinner drawn, a held one pressed; the About box beside the
@@ -252,31 +232,30 @@ std::vector<HWND> AboutControls()
 void Layout(const wchar_t *exe, UINT dpi)
 {
     const PROCESS_INFORMATION process = Start(exe);
+    const std::string at = " at " + std::to_string(dpi) + " DPI", title = kApplicationTitle;
     RECT client;
     GetClientRect(g_form, &client);
     Check(client.right == TwipsToPixels(kForm1Design.widthTwips, dpi) &&
               client.bottom == TwipsToPixels(kForm1Design.heightTwips, dpi),
-          "client area at " + std::to_string(dpi) + " DPI");
+          "client area" + at);
     WaitFor([] { return Ink(Control(Label16), GetSysColor(COLOR_BTNSHADOW)) > 0; }); // drawn
     Key(VK_TAB, 0, VK_SHIFT); // to a spinner: no box's value selected, no button's focus shown
     WaitFor([] { return Focused() == Control(VScroll5); });
-    const std::string title = kApplicationTitle;
-    ReadBack(g_form, kForm1Design, MainControls(), process.hProcess, {dpi, false, true});
-    Input(Control(VScroll8), 0.25); // wind: every spinner shown
+    ReadBack(g_form, kForm1Design, Controls(false), process.hProcess, {dpi, false, true});
+    Click(Control(VScroll8), "up"); // wind: every spinner shown
     WaitFor([] { return Ink(Control(VScroll6), CLR_INVALID) > 0; });
-    ReadBack(g_form, kForm1Design, MainControls(), process.hProcess, {dpi, true, true});
+    ReadBack(g_form, kForm1Design, Controls(false), process.hProcess, {dpi, true, true});
     ReadTitle(g_form, title, {dpi, true, true});
     for (const SpinnerPair &pair : kSpinnerPairs)
         Check(Ink(Control(pair.spinner), CLR_INVALID, 0, 0.5) &&
                   Ink(Control(pair.spinner), CLR_INVALID, 0.5, 1),
               std::string("both arrows of ") + DesignOf(pair.spinner).name + " drawn");
     // Held, then let go: the same spinner with the focus, only the arrow's state changed.
-    Pointer(Control(VScroll5), 0.25);
-    Button(MOUSEEVENTF_LEFTDOWN);
+    Move(Control(VScroll5), "up", MOUSEEVENTF_LEFTDOWN);
     WaitFor([] { return Focused() == Control(VScroll5); });
-    const std::vector<COLORREF> held = UpperHalf(Control(VScroll5));
-    Button(MOUSEEVENTF_LEFTUP);
-    Check(WaitFor([&] { return UpperHalf(Control(VScroll5)) != held; }, 2),
+    const Pixels held = Painted(Control(VScroll5), false, 0, 0.5);
+    Mouse(MOUSEEVENTF_LEFTUP);
+    Check(WaitFor([&] { return Painted(Control(VScroll5), false, 0, 0.5) != held; }, 2),
           "a held arrow looks pressed");
 
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
@@ -291,14 +270,14 @@ void Layout(const wchar_t *exe, UINT dpi)
     ReadTitle(g_form, title, {dpi, true, false});
     const HWND picture = Named("picIcon");
     ReadPicture(picture, exe, dpi >= 144 ? IDB_AIRLINER_2X : IDB_AIRLINER,
-                "the About box's picture at " + std::to_string(dpi) + " DPI");
+                "the About box's picture" + at);
     Check(!FocusShows(picture), "no focus rectangle on the picture without the focus");
     Key(VK_TAB); // from OK to the next stop
     const bool stop =
         DesignOf(AboutControl::picIcon).tabIndex == DesignOf(AboutControl::cmdOK).tabIndex + 1;
     WaitFor([&] { return (Focused() == picture) == stop; });
     Check(FocusShows(picture) == stop, "the picture's focus rectangle with its Tab stop");
-    ReadBack(About(), kAboutDesign, AboutControls(), process.hProcess, {dpi, false, true});
+    ReadBack(About(), kAboutDesign, Controls(true), process.hProcess, {dpi, false, true});
     Stop(process);
 }
 
@@ -307,7 +286,7 @@ int g_messages = 0;
 
 void AnswerMessages()
 {
-    for (HWND box; (box = FindWindowW(L"#32770", Utf16(kApplicationTitle).c_str()));) {
+    for (HWND box; (box = FindWindowW(L"#32770", kTitle.c_str()));) {
         ++g_messages;
         SendMessageW(box, WM_COMMAND, IDOK, 0);
         WaitFor([&] { return !IsWindow(box); }, 2);
@@ -318,10 +297,10 @@ void AnswerMessages()
 // box and a message box, every box's text and option.
 std::wstring Shown()
 {
-    std::wstring seen = std::to_wstring(uintptr_t(GetForegroundWindow())) + L"|" +
-                        std::to_wstring(uintptr_t(Focused())) + L"|" +
-                        std::to_wstring(uintptr_t(About())) + L"|" +
-                        std::to_wstring(uintptr_t(FindWindowW(L"#32770", nullptr)));
+    std::wstring seen;
+    for (const HWND window :
+         {GetForegroundWindow(), Focused(), About(), FindWindowW(L"#32770", nullptr)})
+        seen += std::to_wstring(uintptr_t(window)) + L"|";
     for (int i = 0; i < kForm1ControlCount; ++i) {
         const ControlKind kind = DesignOf(Form1Control(i)).kind;
         if (kind == ControlKind::TextBox)
@@ -341,11 +320,8 @@ void Settle()
     for (int same = 0, i = 0; same < 6 && i < 400; ++i) {
         Sleep(25);
         AnswerMessages();
-        GUITHREADINFO thread{};
-        thread.cbSize = sizeof thread;
-        GetGUIThreadInfo(g_thread, &thread);
         const std::wstring now = Shown();
-        same = now == last && thread.hwndActive == GetForegroundWindow() ? same + 1 : 0;
+        same = now == last && Thread().hwndActive == GetForegroundWindow() ? same + 1 : 0;
         last = now;
     }
 }
@@ -353,49 +329,27 @@ void Settle()
 // A key word of the table, a modifier before it or not; false if it is none.
 bool PressKey(const std::string &step)
 {
-    static const std::map<std::string, std::pair<WORD, DWORD>> kKeys = {
-        {"Tab", {VK_TAB, 0}},
-        {"Enter", {VK_RETURN, 0}},
-        {"Esc", {VK_ESCAPE, 0}},
-        {"Space", {VK_SPACE, 0}},
-        {"Up", {VK_UP, KEYEVENTF_EXTENDEDKEY}},
-        {"Down", {VK_DOWN, KEYEVENTF_EXTENDEDKEY}},
-        {"Left", {VK_LEFT, KEYEVENTF_EXTENDEDKEY}},
-        {"Right", {VK_RIGHT, KEYEVENTF_EXTENDEDKEY}},
-        {"PgUp", {VK_PRIOR, KEYEVENTF_EXTENDEDKEY}},
-        {"PgDown", {VK_NEXT, KEYEVENTF_EXTENDEDKEY}},
-        {"Home", {VK_HOME, KEYEVENTF_EXTENDEDKEY}},
-        {"End", {VK_END, KEYEVENTF_EXTENDEDKEY}},
-        {"KP_Up", {VK_UP, 0}}}; // the keypad's: not an extended key
+    static const std::map<std::string, WORD> kKeys = {
+        {"Tab", VK_TAB},    {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Space", VK_SPACE},
+        {"Up", VK_UP},      {"Down", VK_DOWN},    {"Left", VK_LEFT},  {"Right", VK_RIGHT},
+        {"PgUp", VK_PRIOR}, {"PgDown", VK_NEXT},  {"Home", VK_HOME},  {"End", VK_END},
+        {"KP_Up", VK_UP}};
     static const std::map<std::string, WORD> kModifiers = {
         {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Alt", VK_MENU}};
     const std::size_t plus = step.find('+');
     const bool modified = plus != std::string::npos && kModifiers.contains(step.substr(0, plus));
     const std::string key = modified ? step.substr(plus + 1) : step;
     const WORD modifier = modified ? kModifiers.at(step.substr(0, plus)) : 0;
-    if (kKeys.contains(key))
-        Key(kKeys.at(key).first, kKeys.at(key).second, modifier);
-    else if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z')
+    if (kKeys.contains(key)) { // the cursor block's keys are extended, the keypad's not
+        const WORD vk = kKeys.at(key);
+        const bool extended = vk >= VK_PRIOR && vk <= VK_DOWN && !key.starts_with("KP_");
+        Key(vk, extended ? KEYEVENTF_EXTENDEDKEY : 0, modifier);
+    } else if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z') {
         Key(WORD(key[0]), 0, modifier);
-    else
+    } else {
         return false;
+    }
     return true;
-}
-
-// The pointer moved, as a mouse moves it, to a fraction of a control's
-// height (or, for "off", beside it).
-void Move(HWND window, const std::string &where)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    const int x = where == "off" ? r.left - 3 * (r.right - r.left) : (r.left + r.right) / 2;
-    const int y = r.top + (r.bottom - r.top) * (where == "up" ? 1 : where == "down" ? 3 : 2) / 4;
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input.mi.dx = LONG((2LL * x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
-    input.mi.dy = LONG((2LL * y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
-    SendInput(1, &input, sizeof(INPUT));
 }
 
 void Step(const std::string &step)
@@ -419,33 +373,25 @@ void Step(const std::string &step)
     } else if (verb == "wait") {
         Sleep(DWORD(std::stoi(argument)));
     } else if (kButtons.contains(verb)) { // on a spinner's upper arrow, else the middle
-        Move(control, spinner && verb != "click" ? "up" : "middle");
-        Button(kButtons.at(verb).first);
-        Button(kButtons.at(verb).second);
+        Move(control, spinner && verb != "click" ? "up" : "middle", kButtons.at(verb).first,
+             kButtons.at(verb).second);
     } else if (verb == "up" || verb == "down") {
-        Move(control, verb);
-        Button(MOUSEEVENTF_LEFTDOWN);
-        Button(MOUSEEVENTF_LEFTUP);
+        Click(control, verb);
     } else if (verb == "move") {
         Move(control, rest);
     } else if (verb == "press" || verb == "hold") {
-        Move(control, "up");
-        Button(MOUSEEVENTF_LEFTDOWN);
+        Move(control, "up", MOUSEEVENTF_LEFTDOWN);
         if (verb == "hold") {
             Sleep(1200);
-            Button(MOUSEEVENTF_LEFTUP);
+            Mouse(MOUSEEVENTF_LEFTUP);
         }
     } else if (step == "release") {
-        Button(MOUSEEVENTF_LEFTUP);
+        Mouse(MOUSEEVENTF_LEFTUP);
     } else if (verb == "wheel") {
-        Pointer(control, 0.5);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
-        input.mi.mouseData = DWORD(std::stoi(rest));
-        SendInput(1, &input, sizeof(INPUT));
+        Move(control, "middle");
+        Mouse(MOUSEEVENTF_WHEEL, DWORD(std::stoi(rest)));
     } else if (verb == "type") {
-        Input(control, 0.5);
+        Click(control, "middle");
         Settle();
         for (const char c : rest)
             Key(LOBYTE(VkKeyScanW(wchar_t(c))));
@@ -467,34 +413,28 @@ void Step(const std::string &step)
         Settle();
 }
 
-std::string Seen(const std::string &check, const PROCESS_INFORMATION &process)
+std::string Seen(const std::string &what, const std::string &name)
 {
-    const std::string what = check.substr(0, check.find_first_of("=>"));
-    const std::string name = check.substr(check.find('=') + 1);
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(process.dwThreadId, &thread);
+    const HWND active = Thread().hwndActive;
+    const auto right = [&](bool ok) { return name + (ok ? "" : " wrong"); };
     if (what == "focus")
-        return NameOf(thread.hwndFocus);
+        return NameOf(Focused());
     if (what == "about")
         return About() && IsWindowVisible(About()) ? "1" : "0";
     if (what == "active")
-        return thread.hwndActive == g_form    ? "main"
-               : thread.hwndActive == About() ? "about"
-                                              : "none";
+        return active == g_form ? "main" : active == About() ? "about" : "none";
     if (what == "message") {
         AnswerMessages();
         return std::to_string(g_messages);
     }
     if (what == "ended") {
         DWORD code = STILL_ACTIVE;
-        WaitForSingleObject(process.hProcess, 3000);
-        GetExitCodeProcess(process.hProcess, &code);
+        WaitForSingleObject(g_tavrel, 3000);
+        GetExitCodeProcess(g_tavrel, &code);
         return code == STILL_ACTIVE ? "0" : code == 0 ? "1" : "crashed";
     }
     if (what == "placed")
         return Placed();
-    const auto right = [&](bool ok) { return name + (ok ? "" : " wrong"); };
     if (what == "checked")
         return right(SendMessageW(Named(name), BM_GETCHECK, 0, 0) == BST_CHECKED);
     if (what == "greyed")
@@ -522,17 +462,17 @@ void Scenarios(const wchar_t *exe, const std::string &table)
         std::string seen, expected;
         for (const std::string &check : row.checks) {
             const Expected want = ParseCheck(check);
+            const std::string what = check.substr(0, check.find_first_of("=>"));
             std::string got;
             WaitFor(
                 [&] { // some checks need Tavrel.exe to have drawn or ended first
-                    got = Seen(check, process);
+                    got = Seen(what, check.substr(check.find('=') + 1));
                     return want.atLeast ? std::atoi(got.c_str()) >= *want.atLeast
                                         : got == want.value;
                 },
                 2);
-            seen += check.substr(0, check.find_first_of("=>")) + "=" + got + " ";
-            expected += check.substr(0, check.find_first_of("=>")) + "=" +
-                        (want.atLeast ? got : want.value) + " ";
+            seen += what + "=" + got + " ";
+            expected += what + "=" + (want.atLeast ? got : want.value) + " ";
         }
         Check(seen == expected, row.name + (seen == expected ? "" : ": " + seen));
         Stop(process);
@@ -561,6 +501,30 @@ std::string Heard(HWND control)
     return heard + std::to_string(role.lVal);
 }
 
+// Until `condition` holds, this process's windows take their messages.
+template <typename Condition> void Pump(Condition condition)
+{
+    WaitFor([&] {
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
+        return condition();
+    });
+}
+
+std::map<std::pair<DWORD, HWND>, int> g_events; // by kind and window, once hooked
+
+// The events of a kind on a control, counted from now on.
+int &Hooked(DWORD event, HWND control)
+{
+    SetWinEventHook(
+        event, event, nullptr,
+        [](HWINEVENTHOOK, DWORD kind, HWND window, LONG, LONG, DWORD, DWORD) {
+            ++g_events[{kind, window}];
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    return g_events[{event, control}];
+}
+
 // The real main window, in this process, as a screen reader reads it.
 void ScreenReaders()
 {
@@ -569,13 +533,7 @@ void ScreenReaders()
     frmAbout about(AboutDialog::Load, launcher);
     Form1Window form(about);
     g_form = form.Handle();
-    static int announced = 0;
-    SetWinEventHook(
-        EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
-        [](HWINEVENTHOOK, DWORD, HWND spinner, LONG, LONG, DWORD, DWORD) {
-            announced += spinner == Control(VScroll5);
-        },
-        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    const int &announced = Hooked(EVENT_OBJECT_VALUECHANGE, Control(VScroll5));
     std::string heard, expected; // each box (role 42, text), then its spinner (52, spin button)
     for (const SpinnerPair &pair : kSpinnerPairs) {
         const std::string said = AccessibleName(pair) + "|" + Utf8(Text(Control(pair.box))) + "|" +
@@ -586,31 +544,17 @@ void ScreenReaders()
     std::cout << heard;
     Check(heard == expected, "every box and spinner: its name, value, state and role");
     SendMessageW(g_form, WM_VSCROLL, SB_LINEUP, LPARAM(Control(VScroll5)));
-    WaitFor([] {
-        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageW(&message);
-        return announced > 0;
-    });
+    Pump([&] { return announced > 0; });
     Check(Heard(Control(VScroll5)).starts_with("Flying from, feet|30100|") && announced,
           "an arrow click: the spinner's new value, announced");
     SendMessageW(g_form, WM_VSCROLL, SB_LINEUP, LPARAM(Control(VScroll8)));
     Check(Heard(Control(VScroll6)) == "Plane heading, degrees|360|Wher you're going!)|52",
           "wind: the heading rows in use");
-    static int described = 0; // what the focused button says, told again
-    SetWinEventHook(
-        EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
-        [](HWINEVENTHOOK, DWORD, HWND button, LONG, LONG, DWORD, DWORD) {
-            described += button == Control(Command1);
-        },
-        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    const int &described = Hooked(EVENT_OBJECT_DESCRIPTIONCHANGE, Control(Command1));
     SetFocus(Control(Command1));
     for (int press = 1; press <= 2; ++press) { // the same distance a second time: told again
         SendMessageW(Control(Command1), BM_CLICK, 0, 0);
-        WaitFor([&] {
-            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
-                DispatchMessageW(&message);
-            return described >= press;
-        });
+        Pump([&] { return described >= press; });
         const std::string distance = Utf8(Text(Control(Text6)));
         Check(
             Heard(Control(Command1)).find("|Distance " + distance.substr(1) + " nautical miles|") !=
@@ -620,9 +564,41 @@ void ScreenReaders()
                 ": the distance told to screen readers on the focused button");
     }
     SendMessageW(Control(Command3), BM_CLICK, 0, 0);
-    Check(Heard(GetDlgItem(About(), kFirstControlId + int(AboutControl::picIcon)))
-              .starts_with("Tavrel|"),
-          "the About box's picture is named");
+    Check(Heard(Named("picIcon")).starts_with("Tavrel|"), "the About box's picture is named");
+}
+
+// "Calculate" raises the distance as a notification on the focused button,
+// the same sentence each time; a calculation that fails raises nothing.
+void Notifications()
+{
+    DesktopPlatform launcher;
+    frmAbout about(AboutDialog::Load, launcher);
+    Form1Window form(about);
+    g_form = form.Handle();
+    const auto raised = [] { // by the stand-in, a line each
+        std::ostringstream all;
+        all << std::ifstream("C:\\notifications.txt").rdbuf();
+        return all.str();
+    };
+    SetFocus(Control(Command1));
+    SendMessageW(Control(Command1), BM_CLICK, 0, 0);
+    SendMessageW(Control(Command1), BM_CLICK, 0, 0);
+    // Kind 2, action completed; processing 3, the most recent.
+    const std::string once = std::to_string(GetDlgCtrlID(Control(Command1))) + " 2 3 Distance " +
+                             Utf8(Text(Control(Text6))).substr(1) + " nautical miles\n";
+    Check(raised() == once + once, "Calculate twice: raised twice\n" + raised());
+    // No vertical speed: its spinner past its range, as no user can move it;
+    // its box follows at the next change, and Calculate divides by zero.
+    SetScrollRange(Control(VScroll3), SB_CTL, 100, 10100, FALSE);
+    SetScrollPos(Control(VScroll3), SB_CTL, 10100, FALSE);
+    SetWindowTextW(Control(Text3), L"x");
+    std::thread closer([] { // the error's message box, closed as a user would
+        WaitFor([] { return FindWindowW(L"#32770", kTitle.c_str()) != nullptr; });
+        AnswerMessages();
+    });
+    SendMessageW(Control(Command1), BM_CLICK, 0, 0);
+    closer.join();
+    Check(raised() == once + once, "a failed calculation raises nothing");
 }
 
 } // namespace
@@ -635,13 +611,16 @@ int wmain(int argc, wchar_t *argv[])
     if (std::wstring_view(self).ends_with(L"probe.exe") ||
         std::wstring_view(self).ends_with(L"Program.exe"))
         return !(std::wofstream(L"C:\\started.txt") << self << L'\n');
-    if (argc == 2 && argv[1] == std::wstring_view(L"screenreaders"))
+    const std::wstring_view mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"screenreaders")
         ScreenReaders();
-    else if (argc == 2)
-        RegistryLayer();
-    else if (argc == 4 && argv[1] == std::wstring_view(L"layout"))
+    else if (mode == L"notifications")
+        Notifications();
+    else if (mode == L"layout" && argc == 4)
         Layout(argv[2], UINT(_wtoi(argv[3])));
-    else if (argc == 4)
+    else if (mode == L"scenarios" && argc == 4)
         Scenarios(argv[2], Utf8(argv[3]));
+    else
+        RegistryLayer();
     return g_failed;
 }

@@ -37,8 +37,8 @@ if [ "$part" != look ]; then
     "$wine" 'C:\test.exe' registry
     "$wine" 'C:\test.exe' screenreaders
     # Windows' notification, where it has one: through a stand-in that records it.
-    cp "$build/tests/win32/"{uiautomationcore.dll,notification_test.exe} "$c/"
-    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" "$wine" 'C:\notification_test.exe'
+    cp "$build/tests/win32/uiautomationcore.dll" "$c/"
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" "$wine" 'C:\test.exe' notifications
     rm "$c/uiautomationcore.dll"
 
     imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
