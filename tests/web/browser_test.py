@@ -1,23 +1,18 @@
 #!/usr/bin/python3
-"""Tavrel's page in headless Chromium, served from a sub-path of a plain
-static server: both windows against their designs, screen readers, the
-scenario table, phones and tablets, forced colours, files missing, the
-offline list, a deploy, the page opened with the server gone. Saves screenshots.
+"""Tavrel's page in headless Chromium, served from a sub-path: both windows
+against their designs, screen readers, the scenario table, phones and tablets,
+forced colours, files missing, the offline list, a deploy. Saves screenshots.
 
 Usage: browser_test.py <web folder> <title> <screenshot folder> <scenario table> <design dump>"""
-import contextlib
 import functools
-import json
-import http.server
 import io
+import json
 import os
 import pathlib
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 import urllib.parse
 import urllib.request
@@ -30,55 +25,24 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
+from design_check import check_design
+from page import FIND, MESSAGE, START, VALUES, browsers, check, copy, failures, serve
+
 web, title, shots, table, dump = (pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3]),
                                   pathlib.Path(sys.argv[4]), sys.argv[5])
 source = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(source / "tests" / "web"))
-from design_check import check_design  # noqa: E402
-failures, drivers = [], []
-# "MS Sans Serif" is a bitmap font, drawn unsmoothed: so is its stand-in here,
-# so that every pixel of a caption is its colour or its background's.
-fonts = pathlib.Path(tempfile.mkdtemp()) / "fonts.conf"
-fonts.write_text('<?xml version="1.0"?><fontconfig><include>/etc/fonts/fonts.conf</include><match target="font">'
-                 '<edit name="antialias" mode="assign"><bool>false</bool></edit></match></fontconfig>')
-os.environ["FONTCONFIG_FILE"] = str(fonts)
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-        if os.environ.get("TAVREL_FAIL_FAST"):  # a mutation run needs one failure only
-            for driver in drivers:
-                with contextlib.suppress(Exception):
-                    driver.quit()
-            sys.exit(1)
-
+# The browsers that read pixels back draw captions unsmoothed, so that each pixel is its colour or its
+# background's; the others, which save the screenshots, draw the page as a user sees it.
+ALIASED = {**os.environ, "FONTCONFIG_FILE": str(source / "tests" / "web" / "aliased.conf")}
 
 # Everything the page loads but its icons, before compression.
 icons = {"tavrel.svg", "tavrel-128.png", "tavrel-256.png"}
 size = sum(f.stat().st_size for f in web.iterdir() if f.name not in icons)
 check(size <= 300_000, f"the page weighs {size} bytes, icons aside")
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    log_message = lambda *args: None  # noqa: E731
-
-
-class Server(http.server.ThreadingHTTPServer):
-    handle_error = lambda *args: None  # noqa: E731 (a browser closed with requests in flight)
-
-
-def serve(folder):
-    """The folder's parent served as a plain static server does, with no caching headers."""
-    server = Server(("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder.parent)))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_port}/{folder.name}/"
-
-
-server, url = serve(web)
-
-
-def browser(mobile=None):
+def browser(folder=web, mobile=None, aliased=False, script=""):
+    """Chromium on the folder served."""
+    server, url = serve(folder)
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -88,19 +52,19 @@ def browser(mobile=None):
     if mobile:
         options.add_experimental_option("mobileEmulation", mobile)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    drivers.append(driver)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver", env=ALIASED if aliased else None),
+                              options=options)
+    browsers.append(driver)
+    driver.server, driver.url = server, url
+    if script:
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": script})
     driver.get(url)
     return driver
 
 
-# A control by its id, in the windows (main first) or in the About box, once
-# the core has taken over the main window the build drew.
-FIND = """for (const client of document.querySelectorAll('.window:not([inert]) .client')) {
-  const found = client.shadowRoot.getElementById(arguments[0]);
-  if (found) return found;
-}
-return null;"""
+def close(driver):
+    driver.quit()
+    driver.server.shutdown()
 
 
 requested = set()  # every file of the page a browser asked for, in every use below
@@ -109,27 +73,36 @@ requested = set()  # every file of the page a browser asked for, in every use be
 def note_requests(driver):
     for entry in (json.loads(e["message"])["message"] for e in driver.get_log("performance")):
         address = entry["params"].get("request", {}).get("url", "").split("?")[0]
-        if entry["method"] == "Network.requestWillBeSent" and address.startswith(url):
-            requested.add(address[len(url):] or "./")
+        if entry["method"] == "Network.requestWillBeSent" and address.startswith(driver.url):
+            requested.add(address[len(driver.url):] or "./")
 
 
 def control(driver, id):
     return WebDriverWait(driver, 10).until(lambda d: d.execute_script(FIND, id))
 
 
-def texts(driver):
-    boxes = "Text1 Text2 Text3 Text4 Text7 Text8 Text9".split()
-    return " ".join(control(driver, b).get_property("value") for b in boxes) + "|" + \
-        control(driver, "Text6").get_property("value")
+def opened(driver):
+    """The boxes' numbers, once the core has taken over: the page may be loading again."""
+    return WebDriverWait(driver, 20, ignored_exceptions=(WebDriverException,)).until(
+        lambda d: d.execute_script(VALUES))
 
 
-KEYS = {"Tab": Keys.TAB, "Enter": Keys.ENTER, "Esc": Keys.ESCAPE, "Space": Keys.SPACE,
-        "Up": Keys.UP, "Down": Keys.DOWN, "Left": Keys.LEFT, "Right": Keys.RIGHT,
-        "PgUp": Keys.PAGE_UP, "PgDown": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END,
-        "KP_Up": Keys.UP}  # a browser reports the keypad's arrows as the same keys
-MODIFIERS = {"Shift": Keys.SHIFT, "Ctrl": Keys.CONTROL, "Alt": Keys.ALT}
+KEYS = {"Esc": "ESCAPE", "PgUp": "PAGE_UP", "PgDown": "PAGE_DOWN", "Ctrl": "CONTROL",
+        "KP_Up": "UP"}  # a browser reports the keypad's arrows as the same keys
 ARROW = {"up": (0, -4), "down": (0, 4), "off": (-20, 0)}  # a spinner's arrows, and its box beside
 CENTRE = "const r = arguments[0].getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]"
+# Steps done by a script, given the control named first (if any) and what follows it.
+SCRIPTED = {
+    "forget": "document.getElementById('heard').textContent = ''",
+    # The page in an installed app's window, as it asks (no emulation of it here).
+    "installed": "window.matchMedia = ((real) => (query) => query.includes('display-mode') ? "
+                 "{ matches: query.includes('standalone') } : real(query))(matchMedia)",
+    # Long, with control characters, a bidirectional override, a lone surrogate.
+    "paste": "arguments[0].value = '9'.repeat(100000) + '\\u0001\\u001b\\t\\u202e12345\\ud800'; "
+             "arguments[0].dispatchEvent(new InputEvent('input', {bubbles: true}))",
+    # In pixels, as a mouse wheel reports it: 100 a notch, towards the user.
+    "wheel": "arguments[0].dispatchEvent(new WheelEvent('wheel', {deltaY: -arguments[1] * 100 / 120, "
+             "bubbles: true, cancelable: true, composed: true}))"}
 
 
 def finger(driver, target, moves, pause=0.0):  # on a control, or 4 pixels above a spinner's middle, moved up
@@ -156,12 +129,13 @@ def step(driver, step):
     name, _, argument = step.partition(":")
     *modifiers, key = step.split("+")
     actions = ActionChains(driver)
-    if key in KEYS or len(key) == 1 and key.isupper():
-        for modifier in modifiers:
-            actions.key_down(MODIFIERS[modifier])
-        actions.send_keys(KEYS.get(key, key.lower()))
-        for modifier in modifiers:
-            actions.key_up(MODIFIERS[modifier])
+    if key[:1].isupper():  # a key, with the modifiers held
+        keys = [getattr(Keys, KEYS.get(k, k.upper())) for k in modifiers]
+        for k in keys:
+            actions.key_down(k)
+        actions.send_keys(key.lower() if len(key) == 1 else getattr(Keys, KEYS.get(key, key.upper())))
+        for k in keys:
+            actions.key_up(k)
     elif name in ("up", "down", "hold", "press", "move", "release", "right", "middle"):  # WebDriver's moves let go
         global held
         held = ((argument.split(":") + [name if name in ARROW else "up"])[:2]) if argument else held
@@ -174,44 +148,31 @@ def step(driver, step):
                 "type": kind, "button": button, "clickCount": 1, "buttons": 0 if kind == "mouseReleased" else
                 {"left": 1, "right": 2, "middle": 4}[button],
                 "x": x + ARROW[held[1]][0], "y": y + ARROW[held[1]][1]})
-    elif step == "forget":
-        driver.execute_script("document.getElementById('heard').textContent = ''")
+    elif name in SCRIPTED:
+        target, _, value = argument.partition(":")
+        driver.execute_script(SCRIPTED[name], target and control(driver, target), value)
     elif name == "phone":  # phone:WxH, a phone of that screen held that way; the page opened on it
         phone(driver, *map(int, argument.split("x")))
         driver.refresh()
-        WebDriverWait(driver, 20).until(lambda d: texts(d))
+        opened(driver)
         driver.execute_script(CLOSE_STUB)
     elif step == "turn":  # the phone turned the other way
         width, height = driver.execute_script("return [screen.width, screen.height]")
         phone(driver, height, width)
         actions.pause(0.5)
-    elif step == "installed":  # the page in an installed app's window, as it asks (no emulation of it here)
-        driver.execute_script("window.matchMedia = ((real) => (query) => query.includes('display-mode') ? "
-                              "{ matches: query.includes('standalone') } : real(query))(matchMedia)")
     elif step in ("closemain", "closeabout"):
-        actions.click(driver.find_element("css selector", ("main" if step == "closemain" else
-                                                           "section[role=dialog]") + " .close"))
+        window = "main" if step == "closemain" else "section[role=dialog]"
+        actions.click(driver.find_element("css selector", window + " .close"))
     elif name == "wait":
         actions.pause(int(argument) / 1000)
     elif name == "click":
         actions.click(control(driver, argument))
-    elif name in ("tap", "slide"):  # a finger, up by pixels
+    elif name in ("tap", "slide", "long"):  # a finger, up by pixels, or held still on it 1.2 s
         target, _, up = argument.partition(":")
-        finger(driver, target, [float(up) * i / 4 for i in (1, 2, 3, 4)] if up else [])
-    elif name == "long":  # a finger held still on it 1.2 s
-        finger(driver, argument, [], 1.2)
-    elif name == "wheel":  # in pixels, as a mouse wheel reports it: 100 a notch, towards the user
-        spinner, units = argument.split(":")
-        driver.execute_script("arguments[0].dispatchEvent(new WheelEvent('wheel', {deltaY: arguments[1],"
-                              " bubbles: true, cancelable: true, composed: true}))",
-                              control(driver, spinner), -int(units) * 100 / 120)
+        finger(driver, target, [float(up) * i / 4 for i in (1, 2, 3, 4)] if up else [], 1.2 * (name == "long"))
     elif name == "type":
         box, text = argument.split(":")
         actions.click(control(driver, box)).send_keys(text)
-    elif name == "paste":  # long, with control characters, a bidirectional override, a lone surrogate
-        driver.execute_script("arguments[0].value = '9'.repeat(100000) + '\\u0001\\u001b\\t\\u202e"
-                              "12345\\ud800'; arguments[0].dispatchEvent(new InputEvent('input', "
-                              "{bubbles: true}))", control(driver, argument))
     else:
         raise ValueError("unknown step " + step)
     actions.perform()
@@ -284,8 +245,8 @@ def scenarios(driver, table):
             continue
         for command, arguments in (("clearDeviceMetricsOverride", {}), ("setEmulatedMedia", {}), ("setTouchEmulationEnabled", {"enabled": False})):
             driver.execute_cdp_cmd("Emulation." + command, arguments)
-        driver.get(url)
-        WebDriverWait(driver, 20).until(lambda d: texts(d))
+        driver.get(driver.url)
+        opened(driver)
         driver.execute_script(CLOSE_STUB)
         messages = 0
         for s in steps.split():
@@ -314,14 +275,12 @@ def scenarios(driver, table):
               "".join("; " + error for error in errors))
 
 
-driver = browser()
-start = "30000 3000 1800 250 360 360 0|"
-WebDriverWait(driver, 20).until(lambda d: texts(d))
+driver = browser(aliased=True)  # for the design read-back
+opened(driver)
 spinner = control(driver, "VScroll5")
-check((spinner.aria_role, spinner.accessible_name) + tuple(
-    spinner.get_attribute("aria-value" + a) for a in ("now", "min", "max")) ==
-      ("spinbutton", "Flying from, feet", "30000", "2000", "62000"),
-      "screen readers: a spin button with its box's number and range")
+spun = [spinner.aria_role, spinner.accessible_name] + [spinner.get_attribute("aria-value" + a) for a in ("now", "min", "max")]
+check(spun == ["spinbutton", "Flying from, feet", "30000", "2000", "62000"],
+      f"screen readers: a spin button with its box's number and range {spun}")
 visited = []
 for _ in range(17):  # round the window, as its scenario row
     visited.append(driver.execute_script(SEEN, "focus"))
@@ -337,13 +296,11 @@ started = Image.open(io.BytesIO(driver.find_element("css selector", "main").scre
 bar = driver.find_element("css selector", "main .title")
 ActionChains(driver).drag_and_drop_by_offset(bar, 0, 1 - bar.rect["y"] - bar.rect["height"] / 2).perform()
 check(driver.find_element("css selector", "main").rect["y"] >= 0, "a window dragged up stays on the page")
-driver.get(url)
-WebDriverWait(driver, 20).until(lambda d: texts(d))
+driver.get(driver.url)
+opened(driver)
 check_design(driver, dump, title, control, check)
 
-# A strict Content-Security-Policy, set by the page itself, with forced
-# colours off so that a style would show: an inline script, style element or
-# style attribute is refused.
+# The page's own Content-Security-Policy, forced colours off so that a style would show.
 driver.execute_script("document.body.append(Object.assign(document.createElement('script'), { textContent: "
                       "'window.injected = 1' }), Object.assign(document.createElement('style'), { textContent: "
                       "'#heard { color: rgb(255, 0, 0) }' })); document.body.setAttribute('style', 'color: red')")
@@ -352,8 +309,7 @@ check(driver.execute_script("return [window.injected, getComputedStyle(document.
       "the page refuses inline script and style")
 driver.get_log("browser")  # its refusals said
 
-# The manifest as an installing browser reads it: shown in a window of its
-# own, opened and kept within the served sub-path, its icons as declared.
+# The manifest as installing reads it: a window of its own, within the served path, its icons as declared.
 manifest = driver.execute_cdp_cmd("Page.getAppManifest", {})
 declared, place = json.loads(manifest["data"]), functools.partial(urllib.parse.urljoin, manifest["url"])
 fetched = {}
@@ -363,7 +319,7 @@ for icon in declared["icons"]:
     fetched[icon["sizes"]] = kind == icon["type"] and icon["sizes"] == ("any" if kind == "image/svg+xml" else "x".join(
         map(str, Image.open(io.BytesIO(body)).size)))
 check(not manifest["errors"] and declared["display"] in ("standalone", "fullscreen", "minimal-ui") and
-      place(declared["start_url"]).startswith(place(declared["scope"])) and place(declared["scope"]).startswith(url)
+      place(declared["start_url"]).startswith(place(declared["scope"])) and place(declared["scope"]).startswith(driver.url)
       and all(fetched.values()) and ({"192x192", "512x512"} <= fetched.keys() or "any" in fetched),
       f"the manifest, as installed: {manifest['errors']}, {declared['display']}, {declared['start_url']}, {fetched}")
 note_requests(driver)
@@ -371,11 +327,9 @@ scenarios(driver, table)
 note_requests(driver)
 
 
-# High contrast (forced colours): a greyed box still shows one colour only;
-# the close buttons keep their mark; the titles take the theme's colours, the
-# active one its highlight.
+# Forced colours: a greyed box one colour only, the close marks kept, the active title highlighted.
 driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
-driver.get(url)
+driver.get(driver.url)
 box = control(driver, "Text7")
 step(driver, "click:Command3")
 titles = [driver.execute_script("const p = document.body.appendChild(document.createElement('i')); "
@@ -387,9 +341,8 @@ check(len(colours(box, 3)) == 1 and all(titles) and all(
       f"forced colours: greyed values unseen, close marks and the active title seen ({titles})")
 driver.quit()
 
-# Phones and tablets, held either way: both windows whole on screen, the
-# main window as large as fits; on a phone held sideways and up, every target
-# a finger (44 pixels on screen) tall and wide, as elementFromPoint finds it.
+# Phones and tablets: both windows whole on screen, the main one as large as fits; on a phone sideways,
+# every target a finger (44 pixels on screen) tall and wide, as elementFromPoint finds it.
 TARGETS = """const root = arguments[0].shadowRoot, r = arguments[0].getBoundingClientRect(), hits = {};
 for (let y = r.top; y < r.bottom; ++y) for (let x = r.left; x < r.right; ++x) {
   const e = root.elementFromPoint(x, y), option = e?.closest('.option');
@@ -408,8 +361,7 @@ def small(target):  # an arrow takes half its row; in the airspeed's row, its bo
 
 
 for width, height in ((844, 390), (390, 844), (1180, 820), (820, 1180), (1024, 768)):
-    server, url = serve(web)
-    driver = browser({"deviceMetrics": {"width": width, "height": height, "pixelRatio": 2, "touch": True},
+    driver = browser(web, {"deviceMetrics": {"width": width, "height": height, "pixelRatio": 2, "touch": True},
                       "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
     control(driver, "Text1")
     if width == 844:
@@ -420,37 +372,25 @@ for width, height in ((844, 390), (390, 844), (1180, 820), (820, 1180), (1024, 7
     check(driver.execute_script(SEEN, "whole") == "1",
           f"{width}x{height}: both windows whole on screen, the main one as large as fits")
     driver.save_screenshot(str(shots / f"web-{width}x{height}.png"))
-    driver.quit()
-    server.shutdown()
+    close(driver)
 
 
-# Never a blank page: whatever fails to load, or is missing from the
-# browser, a message in view says what and what to do.
-for missing, says in (("tavrel.wasm", "tavrel.wasm"), ("windows.js", "windows.js"), ("tavrel.css", "tavrel.css"),
-                      ("controls.css", "controls.css"), ("main.js", "did not run"), ("WebAssembly", "WebAssembly")):
-    served = pathlib.Path(tempfile.mkdtemp()) / web.name
-    shutil.copytree(web, served, ignore=shutil.ignore_patterns(missing))
-    server, url = serve(served)
-    driver = browser()
-    if missing == "WebAssembly":
-        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": "delete window.WebAssembly"})
-    driver.get(url)
+# Never a blank page: whatever fails to load or is missing, a message in view says what.
+for missing in ("tavrel.wasm", "windows.js", "tavrel.css", "controls.css", "main.js", "WebAssembly"):
+    driver = browser(copy(web, missing), aliased=missing == "main.js",  # drawn as the page read back
+                     script="delete window.WebAssembly" if missing == "WebAssembly" else "")
     if missing == "main.js":  # drawn at once, by the build: the window the core then shows
         drawn = Image.open(io.BytesIO(driver.find_element("css selector", "main").screenshot_as_png))
         differ = sum(max(map(abs, map(int.__sub__, a, b))) > 48 for a, b in
                      zip(drawn.convert("RGB").getdata(), started.convert("RGB").getdata()))
         check(driver.execute_script(BOXES) == boxes and drawn.size == started.size and differ < drawn.width * drawn.height / 100,
               f"before any script, the main window drawn as the core shows it ({differ} pixels differ)")
-    shown = WebDriverWait(driver, 15).until(lambda d: d.execute_script(
-        "return [...document.querySelectorAll('.failed')].find((m) => m.checkVisibility({ visibilityProperty: "
-        "true }) && m.getBoundingClientRect().bottom <= innerHeight)?.innerText"))
-    check(says in shown, f"without {missing}: {shown!r}")
+    shown = WebDriverWait(driver, 15).until(lambda d: d.execute_script(MESSAGE))
+    check(("did not run" if missing == "main.js" else missing) in shown, f"without {missing}: {shown!r}")
     note_requests(driver)
-    driver.quit()
-    server.shutdown()
+    close(driver)
 
-# The service worker keeps every file the uses above asked for (but itself,
-# which a browser fetches from the network), and only files that exist.
+# The offline list: every file asked for above (but the worker itself), and only files that exist.
 listed = set(re.findall(r"'([^']*)'", re.search(r"const files = \[(.*)\];", (web / "sw.js").read_text()).group(1)))
 check(requested - {"sw.js"} <= listed and all((web / ("index.html" if f == "./" else f)).is_file() for f in listed),
       f"the offline list: asked for but not kept {requested - {'sw.js'} - listed}, kept but missing "
@@ -458,26 +398,21 @@ check(requested - {"sw.js"} <= listed and all((web / ("index.html" if f == "./" 
 
 
 def build_of(driver):
-    """The build the page runs, once started: its stylesheet's mark. It may be loading again."""
-    WebDriverWait(driver, 20, ignored_exceptions=(WebDriverException,)).until(lambda d: texts(d))
-    return driver.execute_script(
-        "return getComputedStyle(document.body).getPropertyValue('--build').trim()")
+    """The build the page runs, once started: its stylesheet's mark."""
+    opened(driver)
+    return driver.execute_script("return getComputedStyle(document.body).getPropertyValue('--build').trim()")
 
 
 def kept(driver, what):
     return driver.execute_script(f"return navigator.serviceWorker.getRegistration().then((r) => !!r?.{what})")
 
 
-# A deploy: a build served, opened; a new build with one changed file put in
-# its place, stamped as the build stamps it, the old build's files kept fresh
-# in the browser's HTTP cache. The new build runs whole by the second start,
-# and then opens without the network.
-served = pathlib.Path(tempfile.mkdtemp()) / web.name
-shutil.copytree(web, served)
+# A deploy: a new build with one changed file, stamped as the build stamps it, replaces one opened, whose
+# files stay fresh in the HTTP cache. It runs whole by the second start, then opens without the network.
+served = copy(web)
 for file in served.iterdir():  # a month old
     os.utime(file, (time.time() - 30 * 86400,) * 2)
-server, url = serve(served)
-driver = browser()
+driver = browser(served)
 build_of(driver)
 WebDriverWait(driver, 20).until(lambda d: kept(d, "active"))
 worker = (served / "sw.js").read_text()
@@ -487,10 +422,10 @@ files = re.search(r"const files = \['\./', '(.*)'\];", worker).group(1).replace(
 subprocess.run(["cmake", f"-DDIR={served}", f"-DFILES={files}", f"-DTEMPLATE={source}/web/page/sw.js.in",
                 "-P", f"{source}/web/stamp_worker.cmake"], check=True)
 check((served / "sw.js").read_text() != worker, "a changed file changes the service worker and its set's name")
-driver.get(url)
+driver.get(driver.url)
 starts = [build_of(driver)]
 WebDriverWait(driver, 20).until(lambda d: kept(d, "waiting"))  # the new build kept meanwhile
-driver.get(url)
+driver.get(driver.url)
 try:  # it takes over, and the page loads again
     WebDriverWait(driver, 20, ignored_exceptions=(WebDriverException,)).until(lambda d: build_of(d) == "2")
 except TimeoutException:
@@ -500,10 +435,10 @@ names = driver.execute_async_script("caches.keys().then(arguments[0])")
 check(starts[0] in ("", "2") and starts[1] == "2" and len(names) == 1 and names[0].endswith(
     re.search(r"const name = `\$\{prefix\}(.*)`", (served / "sw.js").read_text()).group(1)),
       f"a deploy runs whole by the second start, and only its files are kept ({starts}, {names})")
-server.shutdown()
-server.server_close()
-driver.get(url + "?source=home-screen")  # as an installed app may open it
-check(build_of(driver) == "2" and texts(driver) == start, "opened again offline")
+driver.server.shutdown()
+driver.server.server_close()
+driver.get(driver.url + "?source=home-screen")  # as an installed app may open it
+check(build_of(driver) == "2" and opened(driver) == START, "opened again offline")
 step(driver, "click:Command3")
 step(driver, "click:Command1")
 driver.save_screenshot(str(shots / "web-desktop.png"))

@@ -1,6 +1,6 @@
-"""Both windows read back from what Chromium draws at a desktop size, forced
-colours off, against the core's design tables (tavrel_dump_design): every
-control, the title bars, the picture at 1x and 2x, a held arrow, the greyed rows."""
+"""Both windows as Chromium draws them, forced colours off, against the core's
+designs (tavrel_dump_design): every control, the title bars, the picture at 1x
+and 2x, a held arrow, the greyed rows."""
 import io
 import json
 import subprocess
@@ -11,12 +11,11 @@ from selenium.webdriver.common.action_chains import ActionChains
 LABEL, BOX, SPINNER, OPTION, BUTTON, PICTURE, LINE = range(7)
 STAND_IN = '"Liberation Sans"'  # what the page draws "MS Sans Serif" with, on a desktop without it
 DEFAULT_POINTS = 8.25  # the desktop's own "MS Sans Serif", for a window that names none
-# System colours 0x80000000 + index in CSS, as in the Windows standard scheme,
-# where 11, the inactive border, is the face of buttons and windows.
+# System colours 0x80000000 + index in CSS; 11, the inactive border, is the face in the standard scheme.
 SYSTEM = {11: "ButtonFace", 16: "GrayText", 18: "ButtonText"}
 # The platform's colours of a control whose design names none: text and background.
-DEFAULTS = {LABEL: ("ButtonText", "ButtonFace"), OPTION: ("ButtonText", "ButtonFace"),
-            BOX: ("FieldText", "Field"), BUTTON: ("ButtonText", None)}
+DEFAULTS = {LABEL: ("ButtonText", "ButtonFace"), OPTION: ("ButtonText", "ButtonFace"), BOX: ("FieldText", "Field"),
+            BUTTON: ("ButtonText", None)}
 # With wind, the heading and direction rows look like the wind speed's row.
 WIND = {"Label16": "Label18", "Label17": "Label18", "Label14": "Label15", "Label10": "Label15",
         "Text7": "Text9", "Text8": "Text9", "VScroll6": "VScroll8", "VScroll7": "VScroll8"}
