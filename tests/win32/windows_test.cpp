@@ -146,6 +146,7 @@ void Move(HWND window, const std::string &where, DWORD down = 0, DWORD up = 0)
     GetWindowRect(window, &r);
     const int x = where == "off" ? r.left - 3 * (r.right - r.left) : (r.left + r.right) / 2;
     const int y = r.top + (r.bottom - r.top) * (where == "up" ? 1 : where == "down" ? 3 : 2) / 4;
+    SetCursorPos(x, y); // there at once: a wheel notch that follows goes where the pointer is
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
