@@ -303,8 +303,10 @@ void Form1::ApplyWindState()
 void Form1::DescribeRows(bool wind)
 {
     for (const SpinnerPair &pair : kSpinnerPairs)
-        for (const Form1Control control : {pair.box, pair.spinner})
+        for (const Form1Control control : {pair.box, pair.spinner}) {
             m_controls.SetDescription(control, AccessibleDescription(pair, wind));
+            m_controls.SetInactive(control, IsInactive(pair, wind));
+        }
 }
 
 void Form1::Calculate()

@@ -97,8 +97,8 @@ private:
     void WriteText(Form1Control box, const std::string &text);
     // Heading and wind-direction rows: normal with wind, greyed without.
     void ApplyWindState();
-    // The boxes' and spinners' descriptions for screen readers: the greyed
-    // rows say that they are not used.
+    // The boxes' and spinners' descriptions and states for screen readers:
+    // the greyed rows say that they are not used, and are inactive.
     void DescribeRows(bool wind);
     // Click of Command1: reads the seven boxes and the airspeed kind, writes
     // the distance text into Text6.

@@ -61,9 +61,17 @@ inline constexpr const char *kUnusedWithoutWind = "not used while there is no wi
 // True when the wind-speed spinner's value stands for some wind (1 kt or more).
 bool IsWind(std::int16_t windSpinnerValue);
 
+// A row the wind state leaves greyed: the heading and wind-direction rows
+// while there is no wind. Its box and spinner still take the focus and keys.
+bool IsInactive(const SpinnerPair &pair, bool wind);
+
 // Their description: the caption's tooltip, or kUnusedWithoutWind for a row
 // that the wind state leaves greyed.
 std::string AccessibleDescription(const SpinnerPair &pair, bool wind);
+
+// A box whose edits the window undoes at once: every input box. "Distance"
+// keeps what is typed. Assistive tools call such a box read-only.
+bool UndoesTyping(Form1Control box);
 
 // The values a pair's box shows, as a spin button's range: the lowest, the
 // highest, and the change of one arrow click.
@@ -90,6 +98,9 @@ public:
     virtual void SetForeColour(Form1Control control, ColourValue colour) = 0;
     // What assistive tools say of a box or spinner beside its name.
     virtual void SetDescription(Form1Control control, const std::string &description) = 0;
+    // Whether assistive tools call a box or spinner unavailable (IsInactive);
+    // it keeps the focus, the keys and the Tab stop either way.
+    virtual void SetInactive(Form1Control control, bool inactive) = 0;
     virtual bool Selected(Form1Control option) const = 0;
     // Selects an option button; the other of the group is deselected.
     virtual void Select(Form1Control option) = 0;

@@ -3,6 +3,8 @@
 #include "common/application.h"
 #include "main_window/spinner_rules.h"
 
+#include <algorithm>
+
 namespace tavrel {
 
 namespace {
@@ -260,11 +262,21 @@ bool IsWind(std::int16_t windSpinnerValue)
     return windSpinnerValue < DesignOf(Form1Control::VScroll8).spinner.max;
 }
 
+bool IsInactive(const SpinnerPair &pair, bool wind)
+{
+    return !wind &&
+           (pair.spinner == Form1Control::VScroll6 || pair.spinner == Form1Control::VScroll7);
+}
+
 std::string AccessibleDescription(const SpinnerPair &pair, bool wind)
 {
-    const bool greyed =
-        !wind && (pair.spinner == Form1Control::VScroll6 || pair.spinner == Form1Control::VScroll7);
-    return greyed ? kUnusedWithoutWind : DesignOf(pair.caption).toolTip;
+    return IsInactive(pair, wind) ? kUnusedWithoutWind : DesignOf(pair.caption).toolTip;
+}
+
+bool UndoesTyping(Form1Control box)
+{
+    return std::ranges::any_of(kSpinnerPairs,
+                               [box](const SpinnerPair &pair) { return pair.box == box; });
 }
 
 BoxRange RangeOf(const SpinnerPair &pair)

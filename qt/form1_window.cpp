@@ -146,6 +146,11 @@ void Form1Window::SetDescription(Form1Control control, const std::string &descri
     Control<QWidget>(control)->setAccessibleDescription(QString::fromStdString(description));
 }
 
+void Form1Window::SetInactive(Form1Control control, bool inactive)
+{
+    Control<QWidget>(control)->setProperty("inactive", inactive);
+}
+
 void Form1Window::SetValue(Form1Control spinner, std::int16_t value)
 {
     Control<Spinner>(spinner)->setValue(value);

@@ -67,6 +67,11 @@ void Form1Window::SetDescription(Form1Control control, const std::string &descri
     SetAttribute(Index(control), "aria-description", description);
 }
 
+void Form1Window::SetInactive(Form1Control control, bool inactive)
+{
+    SetAttribute(Index(control), "aria-disabled", inactive ? "true" : "false");
+}
+
 bool Form1Window::Selected(Form1Control option) const { return Checked(Index(option)); }
 
 void Form1Window::ShowMessage(const std::string &title, const std::string &text)

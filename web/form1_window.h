@@ -25,6 +25,7 @@ public:
     void SetVisible(Form1Control spinner, bool visible) override;
     void SetForeColour(Form1Control control, ColourValue colour) override;
     void SetDescription(Form1Control control, const std::string &description) override;
+    void SetInactive(Form1Control control, bool inactive) override;
     bool Selected(Form1Control option) const override;
     void Select(Form1Control option) override { DesignedWindow::Select(int(option)); }
     void SetFocus(Form1Control control) override { Focus(int(control)); }

@@ -13,6 +13,7 @@ struct Note
 {
     std::wstring name, description;
     HWND valueFrom; // a spin button's box
+    bool inactive = false;
 };
 
 // Keyed by the control, so that an object a screen reader still holds after
@@ -245,6 +246,13 @@ void SetDescription(HWND control, const std::wstring &description)
     g_notes[control].description = description;
     SetWindowSubclass(control, DescribedProc, 0, 0); // a control described for the first time
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void SetInactive(HWND control, bool inactive)
+{
+    g_notes[control].inactive = inactive;
+    SetWindowSubclass(control, DescribedProc, 0, 0);
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void AnnounceValue(HWND spinButton)

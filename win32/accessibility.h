@@ -18,6 +18,8 @@ namespace tavrel {
 void Describe(HWND control, const std::wstring &name, HWND valueFrom = nullptr);
 // A new description (its state, for a greyed row, or a result told), announced.
 void SetDescription(HWND control, const std::wstring &description);
+// A control of a row not used now: screen readers hear it unavailable.
+void SetInactive(HWND control, bool inactive);
 // The spin button's value has changed: announced to assistive tools.
 void AnnounceValue(HWND spinButton);
 

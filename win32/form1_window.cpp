@@ -118,6 +118,11 @@ void Form1Window::SetDescription(Form1Control control, const std::string &descri
     tavrel::SetDescription(Control(control), Utf16(description));
 }
 
+void Form1Window::SetInactive(Form1Control control, bool inactive)
+{
+    tavrel::SetInactive(Control(control), inactive);
+}
+
 void Form1Window::SetVisible(Form1Control spinner, bool visible)
 {
     ShowWindow(Control(spinner), visible ? SW_SHOWNA : SW_HIDE);

@@ -40,6 +40,7 @@ public:
         ColourValue colour;
         bool visible;
         std::string description;
+        bool inactive = false;
     };
 
     FakeWindow()
@@ -72,6 +73,10 @@ public:
     void SetDescription(Form1Control control, const std::string &description) override
     {
         At(control).description = description;
+    }
+    void SetInactive(Form1Control control, bool inactive) override
+    {
+        At(control).inactive = inactive;
     }
     void SetForeColour(Form1Control control, ColourValue colour) override
     {

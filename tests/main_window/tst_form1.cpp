@@ -12,10 +12,10 @@ TEST(Form1, SpinnersRulesWindStatesAndCalculate)
 {
     // The box values as the spinners move; the look of the heading and
     // wind-direction rows (caption and unit colours, box colours, spinners
-    // shown); "Calculate" with the known results (inputs A to G in the row
-    // names); errors shown, the procedure abandoned, the program going on.
-    const std::string noWind = "80000010 80000010 80000010 80000010 ffffff ffffff 0 0 unused";
-    const std::string wind = "80000012 80000012 80000012 80000012 c00000 c00000 1 1 "
+    // shown, inactive for assistive tools); "Calculate" with the known results (inputs A to G in
+    // the row names); errors shown, the procedure abandoned, the program going on.
+    const std::string noWind = "80000010 80000010 80000010 80000010 ffffff ffffff 0 0 11110 unused";
+    const std::string wind = "80000012 80000012 80000012 80000012 c00000 c00000 1 1 00000 "
                              "The direction the wind comes from";
     const struct
     {
@@ -57,7 +57,10 @@ TEST(Form1, SpinnersRulesWindStatesAndCalculate)
         std::ostringstream look;
         for (const char *name : {"Label16", "Label17", "Label10", "Label14", "Text7", "Text8"})
             look << std::hex << window[name].colour << ' ';
-        look << window["VScroll6"].visible << ' ' << window["VScroll7"].visible << ' '
+        look << window["VScroll6"].visible << ' ' << window["VScroll7"].visible << ' ';
+        for (const char *name : {"Text7", "VScroll6", "Text8", "VScroll7", "Text9"})
+            look << window[name].inactive;
+        look << ' '
              << (window["Text8"].description == kUnusedWithoutWind
                      ? "unused"
                      : window["VScroll7"].description);
