@@ -2,8 +2,8 @@
 # The .deb unpacked as a user's system holds it, everything under /usr: the
 # AppStream data is named after its id and launches the installed desktop
 # entry, whose Exec starts the installed program (an ELF whose libraries are
-# all found) and whose Icon is in the hicolor theme at every size, each PNG of
-# its folder's size; both validators accept them. The .deb and a staged
+# all found), in a window of its own, and whose Icon is in the hicolor theme at every size, each PNG of
+# its folder's size; both name the project's licence; both validators accept them. The .deb and a staged
 # install hold exactly the expected files, the .deb depends on the Qt runtime
 # and is the same bytes when built twice (SOURCE_DATE_EPOCH).
 # usage: check_packages.sh <build dir> <version>
@@ -34,6 +34,12 @@ for size in 16 32 48 64 128 256; do
         fail "Icon=$icon: no ${size}x$size PNG installed"
 done
 file -b "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" | grep -q '^SVG' || fail "Icon=$icon: no SVG installed"
+# What a launcher and a software centre show, which the validators leave open.
+grep -qx Type=Application "$entry" && grep -qx Terminal=false "$entry" && ! grep -Eq '^(NoDisplay|Hidden)=true' "$entry" ||
+    fail "${entry#"$root"} does not start a window of its own from the menu"
+licence=$(sed -n 's/ License$//p;q' "$(dirname "${BASH_SOURCE[0]}")/../../LICENSE") # MIT, as Debian says Expat
+grep -q "<project_license>$licence</project_license>" "$meta" || fail "the AppStream data names another licence than $licence"
+sed -n '/^Files: \*$/,/^$/p' "$root/usr/share/doc/tavrel/copyright" | grep -qx 'License: Expat' || fail "copyright: the program is not under Expat"
 desktop-file-validate "$entry"
 appstreamcli validate --no-net --pedantic "$meta"
 
