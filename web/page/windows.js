@@ -148,6 +148,7 @@ export function show(handle) {
   const { frame } = windows.get(handle);
   frame.classList.remove('unshown');
   activate(frame);
+  windows.get(handle).root.activeElement?.scrollIntoView({ block: 'nearest', inline: 'nearest' });
 }
 
 // Politely, after whatever is being read; the same text again is heard again.
@@ -191,6 +192,8 @@ export function focus(handle, id) {
   activate(windows.get(handle).frame);
   const element = control(handle, id);
   element.focus();
+  // Whole, on a zoomed page: the browser's own scroll may leave it cut at an edge.
+  element.scrollIntoView({ block: 'nearest', inline: 'nearest' });
   if (element.matches('.box')) element.select(); // as the desktop's Tab selects a box's text
 }
 export function setHidden(handle, id, hidden) { control(handle, id).hidden = hidden; }
