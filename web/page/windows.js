@@ -148,7 +148,6 @@ export function show(handle) {
   const { frame } = windows.get(handle);
   frame.classList.remove('unshown');
   activate(frame);
-  windows.get(handle).root.activeElement?.scrollIntoView({ block: 'nearest', inline: 'nearest' });
 }
 
 // Politely, after whatever is being read; the same text again is heard again.
