@@ -15,7 +15,15 @@
 EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-daemon python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
     dpkg-dev file desktop-file-utils appstream lintian man-db clang libclang-rt-14-dev libc++-dev libc++abi-dev
     googletest emscripten chromium chromium-driver python3-selenium python3-pil firefox-esr"
+command -v npm >/dev/null || EXTRA_PACKAGES+=" npm"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+# The browser test's accessibility checker, axe-core, at the version
+# tests/web/package-lock.json pins; again whenever the lock file changes.
+axe=tests/web/node_modules/axe-core/axe.min.js
+if [ ! -f "$axe" ] || [ tests/web/package-lock.json -nt "$axe" ]; then
+    npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+fi
 
 build=$PWD/build/default
 if [ $# -eq 0 ]; then

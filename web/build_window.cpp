@@ -3,7 +3,10 @@
 #include "web/look.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace tavrel {
@@ -51,7 +54,9 @@ std::string Caption(std::string_view caption)
     return html;
 }
 
-std::string ControlMarkup(const ControlDesign &control)
+// `labelledBy`: the ids of the visible caption and unit that name the
+// control, or empty.
+std::string ControlMarkup(const ControlDesign &control, const std::string &labelledBy)
 {
     using enum ControlKind;
     const std::string caption = Caption(control.caption);
@@ -59,7 +64,9 @@ std::string ControlMarkup(const ControlDesign &control)
     std::string attributes = id;
     if (*control.toolTip)
         attributes += " title=\"" + Escaped(control.toolTip) + "\"";
-    if (*control.accessibleName)
+    if (!labelledBy.empty())
+        attributes += " aria-labelledby=\"" + labelledBy + "\"";
+    else if (*control.accessibleName)
         attributes += (control.kind == PictureBox ? " alt=\"" : " aria-label=\"") +
                       Escaped(control.accessibleName) + "\"";
     if (HidesValue(control, control.foreColour))
@@ -95,10 +102,91 @@ std::string ControlMarkup(const ControlDesign &control)
     return {};
 }
 
-bool TakesFocus(const ControlDesign &control)
+bool SameRow(const TwipsRect &a, const TwipsRect &b)
 {
-    return control.tabIndex >= 0 && control.kind != ControlKind::Label &&
-           control.kind != ControlKind::Line;
+    return a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
+// What a row reads next after a control: the nearest control on its right
+// in the same row (the nearest top on a tie), when it continues the control
+// as read: a caption's box, a box's spinner, the unit after a box, a spinner
+// or an option button. Null when the row's reading ends there.
+const ControlDesign *Continuation(const WindowDesign &design, const ControlDesign &control)
+{
+    using enum ControlKind;
+    const TwipsRect &r = control.rect;
+    const ControlDesign *next = nullptr;
+    const auto distance = [&r](const TwipsRect &o) {
+        return std::pair(o.left, std::abs(o.top - r.top));
+    };
+    for (const ControlDesign &other : design.controls)
+        if (other.rect.left > r.left + r.width / 2 && SameRow(r, other.rect) &&
+            (!next || distance(other.rect) < distance(next->rect)))
+            next = &other;
+    if (!next)
+        return nullptr;
+    const ControlKind a = control.kind, b = next->kind;
+    const bool continues = (a == Label && b == TextBox) || (a == TextBox && b == Spinner) ||
+                           ((a == TextBox || a == Spinner || a == OptionButton) && b == Label);
+    return continues ? next : nullptr;
+}
+
+using Chain = std::vector<const ControlDesign *>;
+
+// Not std::ranges: the web's standard library has none yet.
+int Top(const Chain &chain)
+{
+    int top = chain.front()->rect.top;
+    for (const ControlDesign *control : chain)
+        top = std::min(top, control->rect.top);
+    return top;
+}
+
+bool HasSpinner(const Chain &chain)
+{
+    return std::any_of(chain.begin(), chain.end(),
+                       [](const auto *c) { return c->kind == ControlKind::Spinner; });
+}
+
+// The window as it is read: row by row, each a caption, its box, its
+// spinner, its unit (or one control alone). The rows of a box and spinner
+// are read first, column by column as the form groups them, the rest from
+// top to bottom, then left to right. The focus order is the procedures'
+// own, whatever this order.
+std::vector<Chain> ReadingOrder(const WindowDesign &design)
+{
+    std::vector<const ControlDesign *> continuations;
+    for (const ControlDesign &control : design.controls)
+        if (const ControlDesign *next = Continuation(design, control))
+            continuations.push_back(next);
+    std::vector<Chain> rows;
+    for (const ControlDesign &control : design.controls) {
+        if (std::find(continuations.begin(), continuations.end(), &control) != continuations.end())
+            continue;
+        rows.push_back({&control});
+        while (const ControlDesign *next = Continuation(design, *rows.back().back()))
+            rows.back().push_back(next);
+    }
+    const auto key = [](const Chain &c) {
+        return HasSpinner(c) ? std::tuple(0, c.front()->rect.left, Top(c))
+                             : std::tuple(1, Top(c), c.front()->rect.left);
+    };
+    std::sort(rows.begin(), rows.end(),
+              [&key](const Chain &a, const Chain &b) { return key(a) < key(b); });
+    return rows;
+}
+
+// The ids of a row's caption (a label before a box) and unit (a label that
+// ends it), which name its box and spinner as the eye reads them.
+std::string RowName(const Chain &row)
+{
+    using enum ControlKind;
+    if (row.size() < 2 || row[0]->kind != Label || row[1]->kind != TextBox)
+        return {};
+    std::string ids = row[0]->name;
+    if (row.size() > 2 && row.back()->kind == Label)
+        ids += std::string(" ") + row.back()->name;
+    return ids;
 }
 
 } // namespace
@@ -107,28 +195,27 @@ std::string FrameMarkup(std::string_view role, std::string_view caption, std::st
 {
     const std::string id = "caption-" + std::string(role);
     const bool main = role == "main";
+    // The main window's title, the program's, is the page's one heading.
+    const std::string heading = main ? "h1" : "span";
     return std::string(main ? "<main" : "<section role=\"dialog\"") +
-           " class=\"window unshown\" aria-labelledby=\"" + id +
-           "\"><div class=\"title\"><span class=\"caption\" id=\"" + id + "\">" + Escaped(caption) +
-           "</span><button class=\"close\" type=\"button\" tabindex=\"-1\" title=\"Close\" "
+           " class=\"window unshown\" aria-labelledby=\"" + id + "\"><div class=\"title\"><" +
+           heading + " class=\"caption\" id=\"" + id + "\">" + Escaped(caption) + "</" + heading +
+           "><button class=\"close\" type=\"button\" tabindex=\"-1\" title=\"Close\" "
            "aria-label=\"Close\"></button></div><div class=\"client\">" +
            std::string(client) + (main ? "</div></main>" : "</div></section>");
 }
 
 std::string WindowMarkup(const WindowDesign &design)
 {
-    std::vector<const ControlDesign *> controls;
-    for (const ControlDesign &control : design.controls)
-        controls.push_back(&control);
-    std::sort(controls.begin(), controls.end(), [](const auto *a, const auto *b) {
-        if (TakesFocus(*a) != TakesFocus(*b))
-            return TakesFocus(*a);
-        return TakesFocus(*a) ? a->tabIndex < b->tabIndex : ReadsBefore(*a, *b);
-    });
-
     std::string markup = "<div class=\"form\">";
-    for (const ControlDesign *control : controls)
-        markup += ControlMarkup(*control);
+    for (const Chain &row : ReadingOrder(design)) {
+        const std::string name = RowName(row);
+        for (const ControlDesign *control : row) {
+            const bool named =
+                control->kind == ControlKind::TextBox || control->kind == ControlKind::Spinner;
+            markup += ControlMarkup(*control, named ? name : std::string());
+        }
+    }
     return markup + "</div>";
 }
 

@@ -16,9 +16,9 @@ inline constexpr double kCssDpi = 96.0;
 
 // The client area of the window: one element per control, its id the
 // control's name (placed by WindowStyle), with the design's captions,
-// tooltips and initial states. The controls that take the focus
-// come first, in the focus order; the others come after them in reading
-// order, as screen readers meet them.
+// tooltips and initial states, in the order the window is read (a row's
+// caption, its box, its spinner, its unit), as screen readers meet them; a
+// box and its spinner are named by their row's visible caption and unit.
 std::string WindowMarkup(const WindowDesign &design);
 
 // A window's frame, hidden until shown: a <main> (role "main") or a dialog

@@ -20,15 +20,18 @@ Form1Window::Form1Window(frmAbout &about)
     m_procedures.Load();
 }
 
+// Named by their visible captions (WindowMarkup); here, what the procedures
+// decide: the spinners' ranges, and the boxes that undo typing as read-only.
 void Form1Window::DescribeControls()
 {
     for (const SpinnerPair &pair : kSpinnerPairs) {
         const BoxRange range = RangeOf(pair);
-        for (const Form1Control control : {pair.box, pair.spinner})
-            SetAttribute(Index(control), "aria-label", AccessibleName(pair));
         SetAttribute(Index(pair.spinner), "aria-valuemin", NumberToText(range.minimum));
         SetAttribute(Index(pair.spinner), "aria-valuemax", NumberToText(range.maximum));
     }
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        if (DesignOf(Form1Control(i)).kind == ControlKind::TextBox)
+            SetAttribute(i, "aria-readonly", UndoesTyping(Form1Control(i)) ? "true" : "false");
 }
 
 std::string Form1Window::Text(Form1Control box) const { return DesignedWindow::Text(Index(box)); }

@@ -9,13 +9,15 @@ std::string CssColour(ColourValue colour)
     if (IsSystemColour(colour)) {
         switch (SystemColourIndex(colour)) {
         case SystemColourIndex(kSysButtonShadow):
-            return "GrayText";
+            return "var(--greyed, GrayText)"; // darker where more contrast is asked for
         case SystemColourIndex(kSysInactiveBorder):
             return "ButtonFace"; // the windows' own background, as on the desktop
         default:
             return "ButtonText";
         }
     }
+    if (colour == kRed)
+        return "var(--warning, #ff0000)"; // the About box's notice; likewise
     constexpr char kDigits[] = "0123456789abcdef";
     std::string css = "#";
     for (const unsigned component : {RedOf(colour), GreenOf(colour), BlueOf(colour)})

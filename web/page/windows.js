@@ -191,6 +191,8 @@ export function focus(handle, id) {
   activate(windows.get(handle).frame);
   const element = control(handle, id);
   element.focus();
+  // Whole, on a zoomed page: the browser's own scroll may leave it cut at an edge.
+  element.scrollIntoView({ block: 'nearest', inline: 'nearest' });
   if (element.matches('.box')) element.select(); // as the desktop's Tab selects a box's text
 }
 export function setHidden(handle, id, hidden) { control(handle, id).hidden = hidden; }
