@@ -275,8 +275,9 @@ std::string AccessibleDescription(const SpinnerPair &pair, bool wind)
 
 bool UndoesTyping(Form1Control box)
 {
-    return std::ranges::any_of(kSpinnerPairs,
-                               [box](const SpinnerPair &pair) { return pair.box == box; });
+    // Not std::ranges: the web's libc++ lacks its algorithms.
+    return std::any_of(std::begin(kSpinnerPairs), std::end(kSpinnerPairs),
+                       [box](const SpinnerPair &pair) { return pair.box == box; });
 }
 
 BoxRange RangeOf(const SpinnerPair &pair)
