@@ -3,7 +3,7 @@
 # front-end's headless, a smoke test of the real program under Xvfb, the
 # package checks, Tavrel.exe cross-built with mingw-w64, packed as a zip and
 # an installer, and driven under wine, and the page built with Emscripten and
-# driven in headless Chromium; then the whole suite again under
+# driven in headless Chromium and in WebKitGTK; then the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzer for a bounded
 # time, and the core's tests built with clang and libc++ (the standard library
 # of macOS and of the web's toolchain).
@@ -14,7 +14,7 @@
 # page only when a web test is.
 EXTRA_PACKAGES="libgtest-dev xvfb xauth x11-utils at-spi2-core dbus-daemon python3-pyatspi g++-mingw-w64-x86-64-posix wine64 nsis unzip
     dpkg-dev file desktop-file-utils appstream lintian man-db clang libclang-rt-14-dev libc++-dev libc++abi-dev
-    googletest emscripten chromium chromium-driver python3-selenium python3-pil firefox-esr"
+    googletest emscripten chromium chromium-driver python3-selenium python3-pil firefox-esr webkit2gtk-driver"
 command -v npm >/dev/null || EXTRA_PACKAGES+=" npm"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 

@@ -44,6 +44,8 @@ function activate(frame) {
 function onKey(event, handle, root) {
   const focused = root.activeElement;
   if (!focused?.id) return;
+  // The arrows move only what the core moves: WebKit would move between options with Ctrl or Alt.
+  if (event.key.startsWith('Arrow')) event.preventDefault();
   if (report('tavrel_key', handle, focused.id, event.key, +event.shiftKey, +event.ctrlKey,
              +event.altKey)) event.preventDefault();
 }
@@ -232,6 +234,7 @@ export function end() {
   for (const dialog of document.querySelectorAll('dialog')) dialog.remove();
   document.getElementById('ended').hidden = false;
   document.getElementById('restart').focus();
-  // A tab of the browser is the user's, and may even close: only an app's own window does.
-  if (!matchMedia('(display-mode: browser)').matches) window.close();
+  // A tab of the browser is the user's, and may even close: only an app's own window does (asked by
+  // name, since WebKitGTK answers no display mode, not even the browser's).
+  if (matchMedia('(display-mode: standalone), (display-mode: minimal-ui)').matches) window.close();
 }
