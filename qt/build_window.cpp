@@ -1,6 +1,7 @@
 #include "qt/build_window.h"
 
 #include "common/twips.h"
+#include "qt/accessible_states.h"
 #include "qt/look.h"
 #include "qt/picture_box.h"
 #include "qt/spinner.h"
@@ -40,7 +41,7 @@ QWidget *CreateControl(QWidget *window, const ControlDesign &design)
         break;
     }
     case ControlKind::TextBox: {
-        auto *box = new QLineEdit(window);
+        auto *box = new Box(window);
         box->setMaxLength(std::numeric_limits<int>::max()); // a paste is never cut short
         control = box;
         break;

@@ -1,5 +1,6 @@
 #include "qt/form1_window.h"
 
+#include "qt/accessible_states.h"
 #include "qt/build_window.h"
 #include "qt/keys.h"
 #include "qt/look.h"
@@ -104,6 +105,9 @@ void Form1Window::ConnectSpinner(Form1Control control)
 
 void Form1Window::DescribeControls()
 {
+    for (int i = 0; i < kForm1ControlCount; ++i)
+        if (DesignOf(Form1Control(i)).kind == ControlKind::TextBox)
+            SetAccessiblyReadOnly(m_controls[i], UndoesTyping(Form1Control(i)));
     for (const SpinnerPair &pair : kSpinnerPairs) {
         const QString name = QString::fromStdString(AccessibleName(pair));
         for (QWidget *control : {Control<QWidget>(pair.box), Control<QWidget>(pair.spinner)})
@@ -148,7 +152,7 @@ void Form1Window::SetDescription(Form1Control control, const std::string &descri
 
 void Form1Window::SetInactive(Form1Control control, bool inactive)
 {
-    Control<QWidget>(control)->setProperty("inactive", inactive);
+    SetAccessiblyInactive(Control<QWidget>(control), inactive);
 }
 
 void Form1Window::SetValue(Form1Control spinner, std::int16_t value)

@@ -1,5 +1,7 @@
 #include "qt/spinner.h"
 
+#include "qt/accessible_states.h"
+
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -52,6 +54,10 @@ public:
         if (t == QAccessible::Value)
             return BoxText();
         return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        return WithCoreStates(widget(), QAccessibleWidget::state());
     }
     QVariant currentValue() const override { return BoxText().toDouble(); }
     void setCurrentValue(const QVariant &) override {}

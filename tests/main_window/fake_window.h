@@ -21,11 +21,13 @@ struct FakeDialog final : AboutControls
     explicit FakeDialog(std::vector<std::string> &log) : events(log) {}
     void SetCaption(const std::string &caption) override { events.push_back("caption=" + caption); }
     ScreenRect Frame() const override { return {0, 0, 392, 200}; }
-    void Move(ScreenPoint at) override { events.push_back("at " + Text(at.x) + "," + Text(at.y)); }
+    void Move(ScreenPoint at) override
+    {
+        events.push_back("at " + std::to_string(at.x) + "," + std::to_string(at.y));
+    }
     void Show() override { events.push_back("show"); }
     void Unload() override { events.push_back("unload"); }
     void SetFocus(AboutControl) override {}
-    static std::string Text(int n) { return std::to_string(n); }
 
     std::vector<std::string> &events;
 };
@@ -139,14 +141,6 @@ public:
             else
                 Act(action);
         }
-    }
-    std::string Texts(const std::string &boxes) const
-    {
-        std::istringstream names(boxes);
-        std::vector<std::string> texts;
-        for (std::string name; names >> name;)
-            texts.push_back((*this)[name].text);
-        return Join(texts, " ");
     }
 
     Form1Control selected = Form1Control::Option1;

@@ -1,6 +1,9 @@
-# The running program read through AT-SPI as a screen reader reads it: boxes and spinners named,
-# values, an arrow's change announced, the unused heading rows said, the distance told.
-# usage (with a display and a session bus): accessibility_tree.py <program>
+# The running program read through AT-SPI as a screen reader reads it: its window titled, boxes and
+# spinners named, values, an arrow's change announced, the boxes the window undoes edits of
+# read-only, the unused heading rows said and unavailable, the distance told, the About box's texts
+# as the design has them. usage (with a display and a session bus):
+#   accessibility_tree.py <program> <tavrel_dump_design, which prints both windows' designs>
+import json
 import subprocess
 import sys
 import time
@@ -9,6 +12,7 @@ import pyatspi
 from gi.repository import GLib
 
 UNUSED = "not used while there is no wind"
+design = json.loads(subprocess.check_output([sys.argv[2]]))
 program = subprocess.Popen([sys.argv[1]])
 failed = []
 
@@ -39,11 +43,18 @@ def increase(name):
     action.doAction([action.getName(i).lower() for i in range(action.nActions)].index("increase"))
 
 
+def states(control):
+    have = control.getState()
+    return {s for s in ("read-only", "editable", "sensitive", "enabled", "focusable")
+            if have.contains(getattr(pyatspi, "STATE_" + s.upper().replace("-", "_")))}
+
+
 def number(name):
     return float(boxes[name].queryText().getText(0, -1))
 
 
 until(lambda: any(a and a.name == "Tavrel" for a in pyatspi.Registry.getDesktop(0)))
+check(windows()[0].name == design["main"]["caption"], "the main window shown, titled as designed")
 boxes, spinners = tree("text"), tree("spin button")
 names = ["Flying from, feet", "Flying to, feet", "Vertical speed, feet per minute",
          "Airspeed, knots", "Plane heading, degrees", "Wind direction, degrees", "Wind speed, knots"]
@@ -61,11 +72,19 @@ check(until(lambda: number("Flying from, feet") == 30100 and
 check(until(lambda: announced.count("Flying from, feet") >= 2),
       "the change is announced for the box and the spinner")
 
-rows = [c[n] for c in (boxes, spinners) for n in ("Plane heading, degrees", "Wind direction, degrees")]
-check(all(c.description == UNUSED for c in rows), "no wind: the heading rows are not used")
+# Typing into an input box is undone at once; what is typed into "Distance" stays.
+check(all(states(boxes[n]) >= {"read-only", "focusable"} and "editable" not in states(boxes[n])
+          for n in names) and {"editable"} - states(boxes["Distance"]) == set() and
+      "read-only" not in states(boxes["Distance"]), "input boxes read-only, Distance editable")
+greyed = ("Plane heading, degrees", "Wind direction, degrees")
+rows = [c[n] for c in (boxes, spinners) for n in greyed]
+others = [c[n] for c in (boxes, spinners) for n in names if n not in greyed]
+active = {"sensitive", "enabled", "focusable"}
+check(all(c.description == UNUSED and states(c) & active == {"focusable"} for c in rows) and
+      all(states(c) >= active for c in others), "no wind: the heading rows unused and unavailable")
 increase("Wind speed, knots")
-check(until(lambda: all(c.description not in ("", UNUSED) for c in rows)),
-      "wind 1 kt: the heading rows are in use")
+check(until(lambda: all(c.description not in ("", UNUSED) and states(c) >= active for c in rows)),
+      "wind 1 kt: the heading rows in use and available")
 
 told = []
 pyatspi.Registry.registerEventListener(lambda event: told.append(event.source.description),
@@ -76,10 +95,10 @@ check(until(lambda: any(t.startswith("Distance ") and t.endswith(" nautical mile
 
 tree("push button")["About"].queryAction().doAction(0)
 until(lambda: windows().childCount == 2)
-about = [(c.getRoleName(), c.name.strip()[:10]) for c in windows()[1]]
+about = [(c.getRoleName(), c.name.strip()) for c in windows()[1]]
+labels = sorted((c for c in design["about"]["controls"] if c["kind"] == 0), key=lambda c: c["rect"][1])
 print("  About box:", about)
-check([n for role, n in about if role == "label"] ==
-      ["Tavrel V1.", "Tavrel all", "FOR FLIGHT", "Freeware -"] and ("image", "Tavrel") in about,
-      "About box: the texts in reading order, the picture named")
+check([n for role, n in about if role == "label"] == [c["caption"].strip() for c in labels] and
+      ("image", "Tavrel") in about, "About box: the design's texts in reading order, the picture named")
 program.kill()
 sys.exit(1 if failed else 0)

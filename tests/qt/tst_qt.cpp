@@ -14,12 +14,13 @@ using namespace tavrel;
 
 namespace {
 
-// A box's value drawn: any ink on its white, the caret aside.
+// A box's value drawn: anything but its white, the caret aside; a selection too.
 bool Inked(QLineEdit *box)
 {
     const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().adjusted(-1, 0, 1, 0);
-    return Drawn(box->grab().toImage(), box->rect().adjusted(3, 3, -3, -3), {caret}).second !=
-           Qt::white;
+    const auto [back, ink] =
+        Drawn(box->grab().toImage(), box->rect().adjusted(3, 3, -3, -3), {caret});
+    return back != Qt::white || ink != Qt::white;
 }
 
 QPoint ArrowAt(const Spinner *spinner, const QString &which)

@@ -1,7 +1,9 @@
 // The shared scenario table (scenarios.txt) as the C++ drivers read it.
 #pragma once
 
-#include <fstream>
+#include "../rows.h"
+
+#include <algorithm>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -35,24 +37,11 @@ inline std::vector<std::string> Words(const std::string &text)
 // "web") gives for not running it, if the table gives one.
 inline std::vector<Scenario> ReadScenarios(const std::string &path, const std::string &here)
 {
-    std::ifstream file(path);
-    if (!file)
-        throw std::runtime_error("cannot read " + path);
     std::vector<Scenario> rows;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> columns;
-        std::istringstream in(line);
-        for (std::string column; std::getline(in, column, '|');)
-            columns.push_back(column);
-        columns.resize(4);
-        Scenario row{columns[0], Words(columns[1]), Words(columns[2]), ""};
-        row.name = row.name.substr(0, row.name.find_last_not_of(' ') + 1);
-        for (const std::string &note : Words(columns[3]))
-            if (note == here + ":")
-                row.notHere = columns[3];
-        rows.push_back(row);
+    for (const testing::Row &row : testing::ReadRows(path, 4)) {
+        const std::vector<std::string> notes = Words(row[3]);
+        const bool notHere = std::find(notes.begin(), notes.end(), here + ":") != notes.end();
+        rows.push_back({row[0], Words(row[1]), Words(row[2]), notHere ? row[3] : ""});
     }
     return rows;
 }
