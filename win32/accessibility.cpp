@@ -13,7 +13,7 @@ struct Note
 {
     std::wstring name, description;
     HWND valueFrom; // a spin button's box
-    bool inactive = false;
+    bool readOnly = false, inactive = false;
 };
 
 // Keyed by the control, so that an object a screen reader still holds after
@@ -35,7 +35,7 @@ HRESULT Text(const std::wstring &text, BSTR *out)
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-// The standard proxy, with the name, description, role and value of the note.
+// The standard proxy, with the name, description, role, value and states of the note.
 class Annotated final : public IAccessible
 {
 public:
@@ -90,6 +90,18 @@ public:
         text.resize(GetWindowTextW(note->valueFrom, text.data(), int(text.size())));
         return Text(text, out);
     }
+    // The window stays enabled, so that the focus and Tab still reach it.
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *out) override
+    {
+        const HRESULT result = m_standard->get_accState(child, out);
+        if (const Note *note = Self(child); note && result == S_OK && out->vt == VT_I4) {
+            if (note->inactive)
+                out->lVal |= STATE_SYSTEM_UNAVAILABLE;
+            if (note->readOnly)
+                out->lVal |= STATE_SYSTEM_READONLY;
+        }
+        return result;
+    }
 
     // The rest as the standard proxy has it.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *n) override
@@ -121,10 +133,6 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch **d) override
     {
         return m_standard->get_accChild(c, d);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT *s) override
-    {
-        return m_standard->get_accState(c, s);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR *h) override
     {
@@ -235,9 +243,9 @@ LRESULT CALLBACK DescribedProc(HWND control, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-void Describe(HWND control, const std::wstring &name, HWND valueFrom)
+void Describe(HWND control, const std::wstring &name, HWND valueFrom, bool readOnly)
 {
-    g_notes[control] = {name, {}, valueFrom};
+    g_notes[control] = {name, {}, valueFrom, readOnly};
     SetWindowSubclass(control, DescribedProc, 0, 0);
 }
 

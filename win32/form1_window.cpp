@@ -12,15 +12,17 @@ Form1Window::Form1Window(frmAbout &about)
       m_procedures(*this, about)
 {
     // Screen readers hear each field as its caption and unit, and its spinner
-    // as a spin button whose value is the box's text, not the bar's own value.
+    // as a spin button whose value is the box's text, not the bar's own value;
+    // a box that undoes typing as read-only.
     for (const SpinnerPair &pair : kSpinnerPairs) {
         const std::wstring name = Utf16(AccessibleName(pair));
-        Describe(Control(pair.box), name);
+        Describe(Control(pair.box), name, nullptr, UndoesTyping(pair.box));
         Describe(Control(pair.spinner), name, Control(pair.box));
     }
     for (int i = 0; i < kForm1ControlCount; ++i)
         if (const ControlDesign &control = DesignOf(Form1Control(i)); *control.accessibleName)
-            Describe(Control(Form1Control(i)), Utf16(control.accessibleName));
+            Describe(Control(Form1Control(i)), Utf16(control.accessibleName), nullptr,
+                     UndoesTyping(Form1Control(i)));
     m_procedures.Load();
 }
 

@@ -1,37 +1,23 @@
-// Tavrel.exe read back as a user sees it: each control's text, font, colours
-// (from the pixels on screen, against the design's colour or the desktop's own
-// GetSysColor), place at the DPI, visibility, tab stop and tooltip, and each
-// window's title bar, all from the design tables the windows are built from.
+// Each control of Tavrel.exe read back as a user sees it, against the design
+// table its window is built from: its text, font (its ink against the same
+// text drawn here in the design's font), colours from the pixels on screen
+// (against the design's colour or the desktop's own GetSysColor), place at
+// the DPI, visibility, Tab stop and tooltip.
 #include "tests/win32/wine_test.h"
 
 #include "common/twips.h"
-#include "resources/windows/resource.h"
 #include "win32/text.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <climits>
 #include <cmath>
-#include <iostream>
 #include <map>
 #include <utility>
 
 namespace tavrel {
 
-namespace {
-
-// The colour most of the pixels have.
-COLORREF Mode(const Pixels &pixels)
-{
-    std::map<COLORREF, int> counts;
-    for (const COLORREF pixel : pixels.at)
-        ++counts[pixel];
-    return std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first;
-}
-
-// A memory bitmap of the screen's format, drawn by `draw`, and read.
-template <typename Draw> Pixels Drawn(int width, int height, Draw draw)
+Pixels Drawn(int width, int height, const std::function<void(HDC dc, HDC screen)> &draw)
 {
     const HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
     const HBITMAP bitmap = CreateCompatibleBitmap(screen, std::max(width, 1), std::max(height, 1));
@@ -49,8 +35,6 @@ template <typename Draw> Pixels Drawn(int width, int height, Draw draw)
     ReleaseDC(nullptr, screen);
     return pixels;
 }
-
-} // namespace
 
 // Read until two reads agree, since wine puts what it drew on screen a moment later.
 Pixels Painted(HWND window, bool frame, double top, double bottom)
@@ -76,7 +60,25 @@ Pixels Painted(HWND window, bool frame, double top, double bottom)
     return last;
 }
 
+int Ink(HWND control, COLORREF colour, double top, double bottom)
+{
+    const Pixels drawn = Painted(control, true, top, bottom);
+    return colour != CLR_INVALID ? drawn.Count(colour)
+                                 : int(std::ranges::count_if(drawn.at, [](COLORREF pixel) {
+                                       return GetRValue(pixel) + GetGValue(pixel) < 200;
+                                   }));
+}
+
 namespace {
+
+// The colour most of the pixels have.
+COLORREF Mode(const Pixels &pixels)
+{
+    std::map<COLORREF, int> counts;
+    for (const COLORREF pixel : pixels.at)
+        ++counts[pixel];
+    return std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first;
+}
 
 // Where a control shows: inside its window's client area, not under a sibling above it.
 std::vector<bool> Showing(HWND control)
@@ -85,21 +87,16 @@ std::vector<bool> Showing(HWND control)
     GetWindowRect(control, &r);
     GetClientRect(GetParent(control), &parent);
     MapWindowPoints(GetParent(control), nullptr, reinterpret_cast<POINT *>(&parent), 2);
-    const HRGN shows = CreateRectRgnIndirect(&parent), above = CreateRectRgn(0, 0, 0, 0);
-    for (HWND sibling = GetWindow(control, GW_HWNDPREV); sibling;
-         sibling = GetWindow(sibling, GW_HWNDPREV)) {
-        RECT s;
-        if (!IsWindowVisible(sibling) || !GetWindowRect(sibling, &s))
-            continue;
-        SetRectRgn(above, s.left, s.top, s.right, s.bottom);
-        CombineRgn(shows, shows, above, RGN_DIFF);
-    }
+    std::vector<RECT> above;
+    for (HWND sibling = control; (sibling = GetWindow(sibling, GW_HWNDPREV));)
+        if (RECT s; IsWindowVisible(sibling) && GetWindowRect(sibling, &s))
+            above.push_back(s);
     std::vector<bool> mask;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
-            mask.push_back(PtInRegion(shows, x, y));
-    DeleteObject(shows);
-    DeleteObject(above);
+            mask.push_back(PtInRect(&parent, {x, y}) && std::ranges::none_of(above, [&](RECT &s) {
+                               return PtInRect(&s, {x, y});
+                           }));
     return mask;
 }
 
@@ -115,8 +112,7 @@ COLORREF Colour(ColourValue design, int platform)
 // The font a design asks for at a DPI; none named is the desktop's message font.
 LOGFONTW FontOf(const FontDesign &design, UINT dpi)
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
+    auto metrics = Sized<NONCLIENTMETRICSW>();
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
     LOGFONTW font = metrics.lfMessageFont;
     if (design.points > 0) {
@@ -132,24 +128,23 @@ LOGFONTW FontOf(const FontDesign &design, UINT dpi)
 Pixels InkOf(const Pixels &drawn, COLORREF ink)
 {
     int left = drawn.width, top = drawn.height, right = 0, bottom = 0;
+    const auto at = [&](int x, int y) { return drawn.at[std::size_t(y * drawn.width + x)]; };
     for (int y = 0; y < drawn.height; ++y)
         for (int x = 0; x < drawn.width; ++x)
-            if (drawn.at[std::size_t(y * drawn.width + x)] == ink) {
-                left = std::min(left, x), right = std::max(right, x + 1);
-                top = std::min(top, y), bottom = std::max(bottom, y + 1);
-            }
+            if (at(x, y) == ink)
+                left = std::min(left, x), right = std::max(right, x + 1), top = std::min(top, y),
+                bottom = std::max(bottom, y + 1);
     Pixels mask{std::max(0, right - left), std::max(0, bottom - top), {}};
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
-            mask.at.push_back(drawn.at[std::size_t(y * drawn.width + x)] == ink);
+            mask.at.push_back(at(x, y) == ink);
     return mask;
 }
 
-// What is wrong with a text as drawn: its ink against the same text drawn
-// here in the design's font, size and weight, an access key underlined.
+// What is wrong with a text as drawn where it shows: its ink against the same
+// text drawn here in the design's font, size and weight, an access key underlined.
 std::string FontFault(const Pixels &drawn, const std::wstring &text, const LOGFONTW &font,
-                      UINT format, COLORREF ink, COLORREF back,
-                      const std::vector<bool> &showing = {})
+                      UINT format, COLORREF ink, COLORREF back, const std::vector<bool> &showing)
 {
     Pixels expected = Drawn(drawn.width, drawn.height, [&](HDC dc, HDC) {
         RECT area{0, 0, drawn.width, drawn.height};
@@ -161,8 +156,7 @@ std::string FontFault(const Pixels &drawn, const std::wstring &text, const LOGFO
         SetTextColor(dc, ink);
         SetBkMode(dc, TRANSPARENT);
         DrawTextW(dc, text.c_str(), -1, &area, format | DT_EXPANDTABS);
-        SelectObject(dc, previous);
-        DeleteObject(handle);
+        DeleteObject(SelectObject(dc, previous));
     });
     for (std::size_t i = 0; i < showing.size(); ++i)
         expected.at[i] = showing[i] ? expected.at[i] : back;
@@ -179,34 +173,29 @@ std::string FontFault(const Pixels &drawn, const std::wstring &text, const LOGFO
 std::map<HWND, std::string> ToolTips(HWND window, HANDLE process)
 {
     std::map<HWND, std::string> tips;
-    HWND tips_window = nullptr;
+    HWND tipsWindow = nullptr;
     int count = -1; // made at the mouse's first visit: read once all its tools are added
-    for (int i = 0; i < 40; ++i, Sleep(50)) {
-        tips_window = nullptr;
-        while ((tips_window = FindWindowExW(nullptr, tips_window, TOOLTIPS_CLASSW, nullptr)) &&
-               GetWindow(tips_window, GW_OWNER) != window) {
-        }
-        const int now = tips_window ? int(SendMessageW(tips_window, TTM_GETTOOLCOUNT, 0, 0)) : -1;
-        if (now > 0 && now == count)
-            break;
+    for (int i = 0, now = 0; i < 40 && (now <= 0 || now != count); ++i, Sleep(50)) {
         count = now;
+        tipsWindow = nullptr;
+        while ((tipsWindow = FindWindowExW(nullptr, tipsWindow, TOOLTIPS_CLASSW, nullptr)) &&
+               GetWindow(tipsWindow, GW_OWNER) != window) {
+        }
+        now = tipsWindow ? int(SendMessageW(tipsWindow, TTM_GETTOOLCOUNT, 0, 0)) : -1;
     }
-    if (!tips_window)
-        return tips;
     constexpr std::size_t kLength = 256;
     auto *remote = static_cast<BYTE *>(VirtualAllocEx(
         process, nullptr, sizeof(TTTOOLINFOW) + kLength * 2, MEM_COMMIT, PAGE_READWRITE));
     const auto text = reinterpret_cast<wchar_t *>(remote + sizeof(TTTOOLINFOW));
-    for (int i = 0; i < SendMessageW(tips_window, TTM_GETTOOLCOUNT, 0, 0); ++i) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.lpszText = text;
-        WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
-        SendMessageW(tips_window, TTM_ENUMTOOLSW, WPARAM(i), LPARAM(remote));
-        ReadProcessMemory(process, remote, &tool, sizeof tool, nullptr);
-        tool.lpszText = text;
-        WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
-        SendMessageW(tips_window, TTM_GETTEXTW, kLength, LPARAM(remote));
+    for (int i = 0; tipsWindow && i < SendMessageW(tipsWindow, TTM_GETTOOLCOUNT, 0, 0); ++i) {
+        auto tool = Sized<TTTOOLINFOW>();
+        for (const UINT message : {TTM_ENUMTOOLSW, TTM_GETTEXTW}) { // the text where we say
+            tool.lpszText = text;
+            WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
+            SendMessageW(tipsWindow, message, message == TTM_ENUMTOOLSW ? WPARAM(i) : kLength,
+                         LPARAM(remote));
+            ReadProcessMemory(process, remote, &tool, sizeof tool, nullptr);
+        }
         wchar_t said[kLength] = {};
         ReadProcessMemory(process, text, said, sizeof said - 2, nullptr);
         tips[HWND(tool.uId)] = Utf8(said);
@@ -219,7 +208,8 @@ std::map<HWND, std::string> ToolTips(HWND window, HANDLE process)
 std::string LookFault(HWND handle, const ControlDesign &control, const LOGFONTW &font,
                       const LookState &state)
 {
-    const bool box = control.kind == ControlKind::TextBox;
+    const ControlKind kind = control.kind;
+    const bool box = kind == ControlKind::TextBox;
     ColourValue fore = control.foreColour;
     if (state.wind && fore == kSysButtonShadow) // the greyed rows, in use
         fore = kSysButtonText;
@@ -227,99 +217,48 @@ std::string LookFault(HWND handle, const ControlDesign &control, const LOGFONTW 
         fore = kDarkBlue;
     const COLORREF ink = Colour(fore, box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
     const COLORREF back = Colour(control.backColour, box ? COLOR_WINDOW : COLOR_BTNFACE);
-    if (control.kind == ControlKind::Spinner || control.kind == ControlKind::PictureBox)
-        return ""; // a scroll bar's and a picture's colours are their own
+    if (kind == ControlKind::Spinner) // a scroll bar's colours are its own: both arrows drawn
+        return Ink(handle, CLR_INVALID, 0, 0.5) && Ink(handle, CLR_INVALID, 0.5, 1)
+                   ? ""
+                   : " arrows not drawn";
+    if (kind == ControlKind::PictureBox)
+        return ""; // read by ReadPicture
     Pixels drawn = Painted(handle);
-    std::vector<bool> masked;
-    if (control.kind == ControlKind::Label) { // what lies over it is not its own
-        const std::vector<bool> showing = Showing(handle);
-        for (std::size_t i = 0; i < drawn.at.size(); ++i)
-            drawn.at[i] = showing[i] ? drawn.at[i] : back;
-        masked = showing;
-    }
+    std::vector<bool> showing(drawn.at.size(), true);
+    if (kind == ControlKind::Label) // what lies over it is not its own
+        showing = Showing(handle);
+    for (std::size_t i = 0; i < drawn.at.size(); ++i)
+        drawn.at[i] = showing[i] ? drawn.at[i] : back;
     const std::wstring text = Text(handle);
     std::string fault =
-        Mode(drawn) == back || control.kind == ControlKind::CommandButton
+        Mode(drawn) == back || kind == ControlKind::CommandButton
             ? "" // a push button's face is the desktop theme's
             : " background " + std::to_string(Mode(drawn)) + " for " + std::to_string(back);
-    switch (control.kind) {
-    case ControlKind::Line:
+    if (kind == ControlKind::Line)
         return drawn.Count(ink) > 0 ? "" : " no line drawn in " + std::to_string(ink);
-    case ControlKind::TextBox:
-        if (HidesValue(control, fore))
-            return drawn.Count(back) == int(drawn.at.size()) ? "" : " value not hidden";
-        if (text.empty())
-            break;
-        return fault + FontFault(drawn, text, font, DT_SINGLELINE | DT_NOPREFIX, ink, back);
-    case ControlKind::Label:
-        return fault +
-               FontFault(drawn, text, font, control.wordWrap ? DT_WORDBREAK : 0, ink, back, masked);
-    case ControlKind::CommandButton: // the themed face: the ink is compared where it lies
-        return fault + FontFault(drawn, text, font, DT_SINGLELINE | DT_CENTER | DT_VCENTER, ink,
-                                 Colour(kDefaultColour, COLOR_BTNFACE));
-    default: // an option's caption lies beyond its box: only its circle shows
-        break;
-    }
-    return fault;
+    if (box && HidesValue(control, fore))
+        return drawn.Count(back) == int(drawn.at.size()) ? "" : " value not hidden";
+    if (kind == ControlKind::CommandButton) // the themed face: the ink is compared where it lies
+        return FontFault(drawn, text, font, DT_SINGLELINE | DT_CENTER | DT_VCENTER, ink,
+                         Colour(kDefaultColour, COLOR_BTNFACE), showing);
+    if ((box && !text.empty()) || kind == ControlKind::Label)
+        fault += FontFault(drawn, text, font,
+                           box                ? DT_SINGLELINE | DT_NOPREFIX
+                           : control.wordWrap ? DT_WORDBREAK
+                                              : 0,
+                           ink, back, showing);
+    return fault; // an option's caption lies beyond its box: only its circle shows
 }
 
 } // namespace
-
-bool FocusShows(HWND picture)
-{
-    const Pixels drawn = Painted(picture);
-    // The focus rectangle is dotted, a pixel inside the edge: its pixels alternate.
-    int changes = 0;
-    for (int x = 2; x < drawn.width - 2; ++x)
-        changes +=
-            drawn.at[std::size_t(drawn.width + x)] != drawn.at[std::size_t(drawn.width + x - 1)];
-    return changes > drawn.width / 2;
-}
-
-void ReadPicture(HWND picture, const wchar_t *exe, int expectedId, const std::string &what)
-{
-    const Pixels drawn = Painted(picture);
-    const HMODULE module =
-        LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    // Each bitmap of Tavrel.exe drawn as the design asks, over the whole box:
-    // the one it drew is the one nearest to what is on screen.
-    std::map<long long, int> distances;
-    for (const int id : {IDB_AIRLINER, IDB_AIRLINER_2X}) {
-        const auto bitmap = HBITMAP(
-            LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        BITMAP size{};
-        GetObjectW(bitmap, sizeof size, &size);
-        const Pixels expected = Drawn(drawn.width, drawn.height, [&](HDC dc, HDC) {
-            const HDC source = CreateCompatibleDC(dc);
-            const HGDIOBJ previous = SelectObject(source, bitmap);
-            SetStretchBltMode(dc, HALFTONE);
-            StretchBlt(dc, 0, 0, drawn.width, drawn.height, source, 0, 0, size.bmWidth,
-                       size.bmHeight, SRCCOPY);
-            SelectObject(source, previous);
-            DeleteDC(source);
-        });
-        long long distance = 0;
-        for (std::size_t i = 0; i < drawn.at.size(); ++i)
-            distance += std::abs(int(GetGValue(drawn.at[i])) - int(GetGValue(expected.at[i])));
-        distances[distance] = id;
-        DeleteObject(bitmap);
-    }
-    FreeLibrary(module);
-    const long long nearest = distances.begin()->first;
-    Check(distances.begin()->second == expectedId && nearest < 4LL * drawn.width * drawn.height,
-          what + ": " + (distances.begin()->second == IDB_AIRLINER ? "the 1x" : "the @2x") +
-              " bitmap over " + std::to_string(drawn.width) + "x" + std::to_string(drawn.height) +
-              ", " + std::to_string(nearest / std::max(1, drawn.width * drawn.height)) +
-              " from it a pixel");
-}
 
 void ReadBack(HWND window, const WindowDesign &design, const std::vector<HWND> &controls,
               HANDLE process, const LookState &state)
 {
     const UINT dpi = state.dpi;
     const std::string at = " at " + std::to_string(dpi) + " DPI" + (state.wind ? ", wind" : "");
-    TITLEBARINFO bar{}; // the mouse over the title, where no tooltip shows, makes them
-    bar.cbSize = sizeof bar;
+    auto bar =
+        Sized<TITLEBARINFO>(); // the mouse over the title, where no tooltip shows, makes them
     GetTitleBarInfo(window, &bar);
     SetCursorPos(bar.rcTitleBar.left + 4, (bar.rcTitleBar.top + bar.rcTitleBar.bottom) / 2);
     const std::map<HWND, std::string> tips = ToolTips(window, process);
@@ -365,40 +304,6 @@ void ReadBack(HWND window, const WindowDesign &design, const std::vector<HWND> &
             fault += " tooltip \"" + (tip == tips.end() ? "" : tip->second) + "\"";
         Check(fault.empty(), control.name + at + fault);
     }
-}
-
-void ReadTitle(HWND window, const std::string &title, const LookState &state)
-{
-    const std::string at = " at " + std::to_string(state.dpi) + " DPI";
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    TITLEBARINFO bar{};
-    bar.cbSize = sizeof bar;
-    GetTitleBarInfo(window, &bar);
-    const DWORD hidden = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE;
-    Check(Utf8(Text(window)) == title && (style & WS_CAPTION) == WS_CAPTION &&
-              (style & WS_SYSMENU) &&
-              !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) &&
-              !(bar.rgstate[5] & hidden) &&
-              (bar.rgstate[2] & bar.rgstate[3] & STATE_SYSTEM_INVISIBLE),
-          title + at + ": caption, close button only, fixed frame");
-    RECT frame;
-    GetWindowRect(window, &frame);
-    const Pixels drawn = Painted(window, true);
-    int active = 0, inactive = 0;
-    for (int y = bar.rcTitleBar.top; y < bar.rcTitleBar.bottom; ++y)
-        for (int x = bar.rcTitleBar.left; x < bar.rcTitleBar.right; ++x) {
-            if (x % 3 || GetAncestor(WindowFromPoint({x, y}), GA_ROOT) != window)
-                continue; // where another window lies over it
-            const COLORREF pixel =
-                drawn.at[std::size_t((y - frame.top) * drawn.width + x - frame.left)];
-            active += pixel == GetSysColor(COLOR_ACTIVECAPTION) ||
-                      pixel == GetSysColor(COLOR_GRADIENTACTIVECAPTION);
-            inactive += pixel == GetSysColor(COLOR_INACTIVECAPTION) ||
-                        pixel == GetSysColor(COLOR_GRADIENTINACTIVECAPTION);
-        }
-    Check(state.active ? active > 0 && inactive == 0 : inactive > 0 && active == 0,
-          title + at + (state.active ? ": the active title" : ": the inactive title") +
-              " in the desktop's colours");
 }
 
 } // namespace tavrel

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Under wine, in a throwaway prefix inside an X server: the registry layer
-# against values written here; Tavrel.exe's imports and version strings, its
-# windows drawn and read back against their designs at 96 DPI (as unpacked from
-# the zip), 144 DPI (150 %, the first scale with the double-size picture) and
-# 192 DPI, and every row of the shared scenario table; then the installer
-# installs it and removes it again. With "look" last, only the windows as
-# drawn; with "windows", all but them.
-# usage: wine_windows.sh <mingw build> <version, as 1.00> <title> <scenario table> [look|windows]
+# Under wine, in a throwaway prefix inside an X server. "look": Tavrel.exe's
+# windows drawn and read back against their designs at 96 DPI (as unpacked
+# from the zip), 144 DPI (150 %, the first scale with the double-size picture)
+# and 192 DPI. "windows": the registry layer against values written here, the
+# main window as screen readers hear it, Tavrel.exe's imports and version
+# strings, every row of the shared scenario table, and the installer
+# installing it and removing it again.
+# usage: wine_windows.sh <mingw build> <version, as 1.00> <title> <scenario table> look|windows
 set -euo pipefail
 unset WAYLAND_DISPLAY
 [ -n "${TAVREL_XVFB:-}" ] || exec env TAVREL_XVFB=1 bash "$(dirname "$0")/../with_display.sh" 1280x1024x24 bash "$0" "$@"
-build=$(realpath "$1") version=$2 title=$3 table=$4 part=${5:-all}
+build=$(realpath "$1") version=$2 title=$3 table=$4 part=$5
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 export WINEPREFIX; WINEPREFIX=$(mktemp -d /tmp/tavrel-wine.XXXXXX)
@@ -22,51 +22,50 @@ trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 c=$WINEPREFIX/drive_c
 reg() { "$wine" reg "$@" >/dev/null; }
 fail() { echo "FAIL $*" >&2; exit 1; }
-
-if [ "$part" != look ]; then
-    reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\Program Files\Tavrel Probe\probe.exe' /f
-    reg add 'HKLM\SOFTWARE\Tavrel Test' /v Dword /t REG_DWORD /d 0x00012345 /f
-    printf 'Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrel Test]\n"Unterminated"=hex(1):41,42,43\n"Bytes1025"=hex(1):%s\n' \
-        "$(printf '78,%.0s' $(seq 1025) | sed 's/,$//')" >"$c/values.reg" # texts without a terminator
-    reg import 'C:\values.reg'
-    mkdir -p "$c/Program Files/Tavrel Probe" "$c/unpacked"
-    for copy in test.exe "Program Files/Tavrel Probe/probe.exe" "Program Files/Tavrel Probe/hidden.exe" Program.exe; do
-        cp "$build/tests/win32/windows_test.exe" "$c/$copy" # Program.exe: what a start split at the blank would run
-    done
-    "$wine" attrib +h 'C:\Program Files\Tavrel Probe\hidden.exe' >/dev/null
-    "$wine" 'C:\test.exe' registry
-    "$wine" 'C:\test.exe' screenreaders
-    # Windows' notification, where it has one: through a stand-in that records it.
-    cp "$build/tests/win32/uiautomationcore.dll" "$c/"
-    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" "$wine" 'C:\test.exe' notifications
-    rm "$c/uiautomationcore.dll"
-
-    imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
-    [ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
-    versions=$(strings -el "$build/win32/Tavrel.exe" |
-        grep -A1 -xE 'StringFileInfo|ProductName|InternalName|OriginalFilename|FileVersion|ProductVersion' | xargs)
-    [ "$versions" = "StringFileInfo 040904B0 ProductName $title InternalName Tavrel OriginalFilename Tavrel.exe FileVersion $version ProductVersion $version" ] ||
-        fail "version strings: $versions"
-    echo "PASS imports and version strings"
-fi
-mkdir -p "$c/unpacked"
+run() { "$wine" 'C:\test.exe' "$@"; }
 cp "$build/tests/win32/windows_test.exe" "$c/test.exe"
-(cd "$c/unpacked" && unzip -q "$build/Tavrel-$version-win64.zip")
 cp "$build/win32/Tavrel.exe" "$c/Tavrel.exe"
-[ "$part" = windows ] || "$wine" 'C:\test.exe' layout 'C:\unpacked\Tavrel.exe' 96
-if [ "$part" != look ]; then
-    # With no tool registered, "System Info..." answers with its message.
-    reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f
-    cp "$table" "$c/scenarios.txt"
-    "$wine" 'C:\test.exe' scenarios 'C:\Tavrel.exe' 'C:\scenarios.txt'
-fi
-[ "$part" = windows ] || for dpi in 144 192; do
-    reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f
-    "$wineserver" -k
-    "$wine" 'C:\test.exe' layout 'C:\Tavrel.exe' $dpi
-done
 
-[ "$part" != look ] || exit 0
+if [ "$part" = look ]; then
+    mkdir -p "$c/unpacked" && (cd "$c/unpacked" && unzip -q "$build/Tavrel-$version-win64.zip")
+    run layout 'C:\unpacked\Tavrel.exe' 96
+    for dpi in 144 192; do
+        reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f
+        "$wineserver" -k
+        run layout 'C:\Tavrel.exe' $dpi
+    done
+    exit 0
+fi
+
+reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\Program Files\Tavrel Probe\probe.exe' /f
+reg add 'HKLM\SOFTWARE\Tavrel Test' /v Dword /t REG_DWORD /d 0x00012345 /f
+printf 'Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrel Test]\n"Unterminated"=hex(1):41,42,43\n"Bytes1025"=hex(1):%s\n' \
+    "$(printf '78,%.0s' $(seq 1025) | sed 's/,$//')" >"$c/values.reg" # texts without a terminator
+reg import 'C:\values.reg'
+mkdir -p "$c/Program Files/Tavrel Probe"
+for copy in "Program Files/Tavrel Probe/probe.exe" "Program Files/Tavrel Probe/hidden.exe" Program.exe; do
+    cp "$c/test.exe" "$c/$copy" # Program.exe: what a start split at the blank would run
+done
+"$wine" attrib +h 'C:\Program Files\Tavrel Probe\hidden.exe' >/dev/null
+run registry
+run screenreaders
+# Windows' notification, where it has one: through a stand-in that records it.
+cp "$build/tests/win32/uiautomationcore.dll" "$c/"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" run notifications
+rm "$c/uiautomationcore.dll"
+
+imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
+[ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
+versions=$(strings -el "$build/win32/Tavrel.exe" |
+    grep -A1 -xE 'StringFileInfo|ProductName|InternalName|OriginalFilename|FileVersion|ProductVersion' | xargs)
+[ "$versions" = "StringFileInfo 040904B0 ProductName $title InternalName Tavrel OriginalFilename Tavrel.exe FileVersion $version ProductVersion $version" ] ||
+    fail "version strings: $versions"
+echo "PASS imports and version strings"
+# With no tool registered, "System Info..." answers with its message.
+reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f
+cp "$table" "$c/scenarios.txt"
+run scenarios 'C:\Tavrel.exe' 'C:\scenarios.txt'
+
 # Installed per machine, with a shortcut and the Apps entry; uninstalled, nothing of it is left.
 before=$(cd "$c" && find . -path ./users -prune -o -print | sort)
 "$wine" "$build/Tavrel-$version-setup.exe" /S
