@@ -34,7 +34,12 @@ constexpr ControlDesign kControls[] = {
      .caption = "   FOR FLIGHT SIMULATOR USE ONLY",
      .font = {8.25, true},
      .foreColour = kRed},
-    {.name = "Line1", .kind = Line, .rect = {120, 1680, 5520, 0}, .foreColour = kGrey},
+    // Etched: the grey line, with a white one beneath it.
+    {.name = "Line1",
+     .kind = Line,
+     .rect = {120, 1680, 5520, 0},
+     .foreColour = kGrey,
+     .backColour = kWhite},
     {.name = "lblDescription",
      .kind = Label,
      .rect = {1890, 405, 3765, 810},

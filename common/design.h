@@ -14,7 +14,8 @@ namespace tavrel {
 enum class ControlKind { Label, TextBox, Spinner, OptionButton, CommandButton, PictureBox, Line };
 
 // Position and size in twips, from the top-left corner of the client area. A
-// line is drawn from (left, top) to (left + width, top).
+// line is drawn from (left, top) to (left + width, top), in its fore colour,
+// with a line of its back colour beneath it unless that is the default.
 struct TwipsRect
 {
     int left, top, width, height;

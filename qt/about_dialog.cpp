@@ -113,12 +113,13 @@ void AboutDialog::changeEvent(QEvent *event)
 void AboutDialog::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
-    // Line1: a grey line with a white one beneath it, an etched separator.
-    const QRect line = TwipsToRect(DesignOf(AboutControl::Line1).rect, logicalDpiY());
+    // Line1: its colour with its back colour beneath it, an etched separator.
+    const ControlDesign &design = DesignOf(AboutControl::Line1);
+    const QRect line = TwipsToRect(design.rect, logicalDpiY());
     QPainter painter(this);
-    painter.setPen(ToQColor(kGrey));
+    painter.setPen(ToQColor(design.foreColour));
     painter.drawLine(line.left(), line.top(), line.right() + 1, line.top());
-    painter.setPen(ToQColor(kWhite));
+    painter.setPen(ToQColor(design.backColour));
     painter.drawLine(line.left(), line.top() + 1, line.right() + 1, line.top() + 1);
 }
 

@@ -245,7 +245,7 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnCtlColor(HDC(wParam), HWND(lParam), System(COLOR_BTNFACE));
-    case WM_DRAWITEM: // a line, drawn as etched: its design's colour, white beneath it
+    case WM_DRAWITEM: // a line, drawn as etched: its design's colour, its back colour beneath
         if (const auto &item = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
             IndexOf(item.hwndItem) >= 0) {
             const ColourValue colour = m_foreColours[std::size_t(IndexOf(item.hwndItem))];
@@ -253,7 +253,9 @@ LRESULT DesignedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             line.bottom = beneath.top = (line.top + line.bottom) / 2;
             FillRect(item.hDC, &line,
                      m_brushes.Get(colour == kDefaultColour ? System(COLOR_BTNSHADOW) : colour));
-            FillRect(item.hDC, &beneath, m_brushes.Get(kWhite));
+            FillRect(
+                item.hDC, &beneath,
+                m_brushes.Get(m_design.controls[std::size_t(IndexOf(item.hwndItem))].backColour));
             return TRUE;
         }
         break;

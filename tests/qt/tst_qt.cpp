@@ -31,7 +31,8 @@ QPoint ArrowAt(const Spinner *spinner, const QString &which)
 // The table's keys named as Qt names them, but for those a keyboard sends otherwise.
 const QHash<QString, QKeyCombination> kSentAs = {{"Enter", Qt::Key_Return},
                                                  {"Shift+Tab", Qt::ShiftModifier | Qt::Key_Backtab},
-                                                 {"KP_Up", Qt::KeypadModifier | Qt::Key_Up}};
+                                                 {"KP_Up", Qt::KeypadModifier | Qt::Key_Up},
+                                                 {"KP_Enter", Qt::KeypadModifier | Qt::Key_Enter}};
 
 void Step(App &app, const QString &step)
 {

@@ -5,6 +5,8 @@
 #include "qt/spinner.h"
 #include "tests/qt/qt_app.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -71,9 +73,11 @@ void CheckControl(QWidget *window, const QImage &image, const ControlDesign &c,
                              : c.foreColour == kSysButtonShadow ? kSysButtonText
                              : HidesValue(c, c.foreColour)      ? kDarkBlue
                                                                 : c.foreColour;
-    if (c.kind == ControlKind::Line) { // drawn by the window
-        QCOMPARE(image.pixelColor(QPoint(r.center().x(), r.top()) * image.devicePixelRatio()),
-                 Colour(fore));
+    if (c.kind == ControlKind::Line) { // drawn by the window, its back colour beneath
+        for (const ColourValue colour : {fore, c.backColour})
+            QCOMPARE(image.pixelColor(QPoint(r.center().x(), r.top() + (colour != fore)) *
+                                      image.devicePixelRatio()),
+                     Colour(colour));
         return;
     }
     QWidget *w = window->findChild<QWidget *>(c.name);
@@ -196,11 +200,16 @@ private slots:
         QCOMPARE(Changed(shown, QImage(scale >= 2 ? ":/pictures/airliner@2x.png"
                                                   : ":/pictures/airliner.png")),
                  QList<QPoint>());
-        // With the focus, a rectangle round its edge.
+        // With the focus, a dotted rectangle round its edge: black on white, dot for dot.
         QTest::keyClick(app.Find("cmdOK"), Qt::Key_Tab);
         QVERIFY(picture->hasFocus());
-        const QList<QPoint> ring = Changed(shown, drawn());
-        QVERIFY(ring.size() > shown.width());
+        const QImage focused = drawn();
+        const QList<QPoint> ring = Changed(shown, focused);
+        const auto black = std::ranges::count_if(
+            ring, [&focused](QPoint p) { return focused.pixelColor(p) == Qt::black; });
+        QVERIFY2(ring.size() > shown.width() && black > ring.size() / 4 &&
+                     black < ring.size() * 3 / 4,
+                 qPrintable(QString("%1 of %2 black").arg(black).arg(ring.size())));
         for (const QPoint p : ring)
             QVERIFY(std::min({p.x(), p.y(), shown.width() - 1 - p.x(),
                               shown.height() - 1 - p.y()}) < 3 * scale);

@@ -83,7 +83,9 @@ def check_design(driver, dump, title):
             counts = crop(shot, got["rect"], 2 if kind in (BOX, BUTTON) else 0) if got["state"][0] else [(0, None)]
             if kind == OPTION and rgb(got["colour"]) != fore:  # its caption clipped, as designed
                 faults.append(f"colour {got['colour']}")
-            if kind not in (SPINNER, PICTURE) and back and counts[-1][1] != back:
+            if kind == LINE and {p for _, p in counts} != {fore, back}:  # etched: its back colour beneath it
+                faults.append(f"drawn in {counts}, not {fore} over {back}")
+            elif kind not in (SPINNER, PICTURE) and back and counts[-1][1] != back:
                 faults.append(f"background {counts[-1][1]}, not {back}")
             if kind not in (SPINNER, PICTURE, OPTION) and fore and got["state"][0] and ink and fore not in (p for _, p in counts):
                 faults.append(f"no text in {fore}: {counts[-3:]}")

@@ -8,8 +8,8 @@ from selenium.webdriver.common.keys import Keys
 
 from page import EXPECTED, check, colours, control, opened
 
-KEYS = {"Esc": "ESCAPE", "PgUp": "PAGE_UP", "PgDown": "PAGE_DOWN", "Ctrl": "CONTROL",
-        "KP_Up": "UP"}  # a browser reports the keypad's arrows as the same keys
+KEYS = {"Esc": "ESCAPE", "PgUp": "PAGE_UP", "PgDown": "PAGE_DOWN", "Ctrl": "CONTROL", "Enter": "RETURN",
+        "KP_Enter": "ENTER", "KP_Up": "UP"}  # WebDriver's ENTER is the keypad's; its arrows are the same keys
 ARROW = {"up": (0, -4), "down": (0, 4), "off": (-20, 0)}  # a spinner's arrows, and its box beside
 BUTTONS = {"left": (0, 1), "middle": (1, 4), "right": (2, 2)}  # WebDriver's number, and the DOM's buttons mask
 CENTRE = "const r = arguments[0].getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]"

@@ -175,10 +175,10 @@ void Settle()
 bool PressKey(const std::string &step)
 {
     static const std::map<std::string, WORD> kKeys = {
-        {"Tab", VK_TAB},    {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Space", VK_SPACE},
-        {"Up", VK_UP},      {"Down", VK_DOWN},    {"Left", VK_LEFT},  {"Right", VK_RIGHT},
-        {"PgUp", VK_PRIOR}, {"PgDown", VK_NEXT},  {"Home", VK_HOME},  {"End", VK_END},
-        {"KP_Up", VK_UP}};
+        {"Tab", VK_TAB},    {"Enter", VK_RETURN},   {"Esc", VK_ESCAPE}, {"Space", VK_SPACE},
+        {"Up", VK_UP},      {"Down", VK_DOWN},      {"Left", VK_LEFT},  {"Right", VK_RIGHT},
+        {"PgUp", VK_PRIOR}, {"PgDown", VK_NEXT},    {"Home", VK_HOME},  {"End", VK_END},
+        {"KP_Up", VK_UP},   {"KP_Enter", VK_RETURN}};
     static const std::map<std::string, WORD> kModifiers = {
         {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Alt", VK_MENU}};
     const std::size_t plus = step.find('+');

@@ -234,8 +234,10 @@ std::string LookFault(HWND handle, const ControlDesign &control, const LOGFONTW 
         Mode(drawn) == back || kind == ControlKind::CommandButton
             ? "" // a push button's face is the desktop theme's
             : " background " + std::to_string(Mode(drawn)) + " for " + std::to_string(back);
-    if (kind == ControlKind::Line)
-        return drawn.Count(ink) > 0 ? "" : " no line drawn in " + std::to_string(ink);
+    if (kind == ControlKind::Line) // etched: its colour over its back colour, half each
+        return std::min(drawn.Count(ink), drawn.Count(back)) * 3 >= int(drawn.at.size())
+                   ? ""
+                   : " not drawn in " + std::to_string(ink) + " over " + std::to_string(back);
     if (box && HidesValue(control, fore))
         return drawn.Count(back) == int(drawn.at.size()) ? "" : " value not hidden";
     if (kind == ControlKind::CommandButton) // the themed face: the ink is compared where it lies
