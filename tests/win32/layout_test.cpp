@@ -121,6 +121,12 @@ void Layout(const wchar_t *exe, UINT dpi)
     Move(Control(VScroll5), "up", MOUSEEVENTF_LEFTDOWN);
     WaitFor([] { return Focused() == Control(VScroll5); });
     const Pixels held = Painted(Control(VScroll5), false, 0, 0.5);
+    Check(held == Drawn(held.width, held.height,
+                        [&held](HDC dc, HDC) {
+                            RECT arrow{0, 0, held.width, held.height};
+                            DrawFrameControl(dc, &arrow, DFC_SCROLL, DFCS_SCROLLUP | DFCS_PUSHED);
+                        }),
+          "a held arrow drawn as Windows draws a pushed one" + at);
     Mouse(MOUSEEVENTF_LEFTUP);
     Check(WaitFor([&] { return Painted(Control(VScroll5), false, 0, 0.5) != held; }, 2),
           "a held arrow looks pressed");
