@@ -5,6 +5,7 @@
 #include "about/launcher.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <stdexcept>
@@ -22,67 +23,55 @@ inline std::string Join(const std::vector<std::string> &entries, const char *sep
     return line;
 }
 
-class FakePlatform : public LauncherPlatform, public Registry
+struct FakePlatform : LauncherPlatform, Registry
 {
-public:
-    struct Value
-    {
-        std::uint32_t type;
-        std::string bytes;
-    };
-    std::map<std::string, std::map<std::string, Value>> keys; // path -> name -> value
-    std::vector<std::string> files;                           // plain files that exist and start
-    std::uint32_t claimedSize = 0; // when set, the size every read claims
-    std::vector<std::string> log;
-    int openKeys = 0; // opened and not yet closed
+    using Values = std::map<std::string, std::pair<std::uint32_t, std::string>>; // type, bytes
+    std::map<std::string, Values> keys;                                          // by path
+    std::vector<std::string> files, log; // the plain files that exist and start; what it did
+    std::uint32_t claimedSize = 0;       // when set, the size every read claims
+    int openKeys = 0;                    // opened and not yet closed
 
     Registry &registry() override { return *this; }
-    long OpenKey(std::int32_t root, const std::string &subKey, std::uint32_t options,
+    long OpenKey(std::int32_t root, const std::string &path, std::uint32_t options,
                  std::uint32_t access, RegistryKey &key) override
     {
         char mask[16];
         std::snprintf(mask, sizeof mask, " %x", access);
-        log.push_back("open " + subKey.substr(subKey.rfind('\\') + 1) + mask);
-        const auto it = keys.find(subKey);
-        if (root != kHkeyLocalMachine || options != 0 || it == keys.end())
+        log.push_back("open " + path.substr(path.rfind('\\') + 1) + mask);
+        if (root != kHkeyLocalMachine || options != 0 || !keys.contains(path))
             return kErrorFileNotFound;
-        ++openKeys;
-        key = reinterpret_cast<RegistryKey>(&it->second);
-        return kErrorSuccess;
+        key = reinterpret_cast<RegistryKey>(&keys[path]);
+        return ++openKeys, kErrorSuccess;
     }
     long QueryValue(RegistryKey key, const std::string &name, std::uint32_t &type,
                     unsigned char *data, std::uint32_t &size) override
     {
-        const auto &values = *reinterpret_cast<std::map<std::string, Value> *>(key);
-        const auto it = values.find(name);
-        if (it == values.end() || it->second.bytes.size() > size)
-            return it == values.end() ? kErrorFileNotFound : kErrorMoreData;
-        std::memcpy(data, it->second.bytes.data(), it->second.bytes.size());
-        size = claimedSize ? claimedSize : std::uint32_t(it->second.bytes.size());
-        type = it->second.type;
+        const Values &values = *reinterpret_cast<Values *>(key);
+        if (!values.contains(name))
+            return kErrorFileNotFound;
+        const auto &[valueType, bytes] = values.at(name);
+        if (bytes.size() > size)
+            return kErrorMoreData;
+        std::memcpy(data, bytes.data(), bytes.size());
+        size = claimedSize ? claimedSize : std::uint32_t(bytes.size());
+        type = valueType;
         return kErrorSuccess;
     }
     long CloseKey(RegistryKey) override { return --openKeys, kErrorSuccess; }
     bool FileExists(const std::string &path) override
     {
         log.push_back("test " + path);
-        return Has(path);
+        return std::ranges::count(files, path);
     }
     void StartProgram(const std::string &path) override
     {
-        if (!Has(path))
+        if (!std::ranges::count(files, path))
             throw std::runtime_error("File not found");
         log.push_back("start " + path);
     }
     void ShowMessage(const std::string &title, const std::string &text) override
     {
         log.push_back(title + ": " + text);
-    }
-
-private:
-    bool Has(const std::string &path) const
-    {
-        return std::find(files.begin(), files.end(), path) != files.end();
     }
 };
 

@@ -15,28 +15,23 @@
 
 using namespace tavrel;
 using namespace tavrel::testing;
+namespace fs = std::filesystem;
 
-TEST(AboutBox, DoubleSizePictureFromOneAndAHalfTimesTheStandardDpi)
+TEST(About, PictureSysInfoAndStandIn)
 {
     EXPECT_FALSE(DoubleSizePicture(143)); // 149 %: the small picture, hardly stretched
     EXPECT_TRUE(DoubleSizePicture(144));  // 150 %: the double one, shrunk, stays sharp
-}
 
-TEST(About, SysInfoAndStandInRows)
-{
-    namespace fs = std::filesystem;
     const fs::path root =
         fs::temp_directory_path() / ("tavrel-standin-" + std::to_string(getpid()));
     fs::remove_all(root);
-    for (const auto &[file, mode] : {std::pair("a/hardinfo", fs::perms::owner_read),
-                                     {"b/hardinfo", fs::perms::owner_all},
-                                     {"b/lshw-gtk", fs::perms::owner_all},
-                                     {"c/kinfocenter", fs::perms::owner_all}}) {
+    for (const char *file :
+         {"a/hardinfo", "b/hardinfo", "b/lshw-gtk", "c/kinfocenter", "d/kinfocenter/"}) {
         fs::create_directories((root / file).parent_path());
-        std::ofstream(root / file) << "#!/bin/sh\n";
-        fs::permissions(root / file, mode);
+        if (!std::string(file).ends_with('/'))
+            std::ofstream(root / file) << "#!/bin/sh\n";
+        fs::permissions(root / file, file[0] == 'a' ? fs::perms::owner_read : fs::perms::owner_all);
     }
-    fs::create_directories(root / "d" / "kinfocenter");
     const fs::path previous = fs::current_path();
     fs::current_path(root / "c"); // where an empty entry would find kinfocenter
     const auto expand = [&](std::string text) {
@@ -47,7 +42,7 @@ TEST(About, SysInfoAndStandInRows)
                 text.replace(at, from.size(), to);
         return Unescape(text);
     };
-    for (const auto &row : ReadRows(TAVREL_TABLE, 6)) {
+    for (const Row &row : ReadRows(TAVREL_TABLE, 6)) {
         SCOPED_TRACE(row[1]);
         if (row[0] == "standin") {
             StandInRegistry registry(expand(row[2]));

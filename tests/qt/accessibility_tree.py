@@ -31,7 +31,7 @@ def until(condition, seconds=10):
 
 
 def windows():
-    return next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Tavrel")
+    return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Tavrel"), None)
 
 
 def tree(role):  # the main window's controls of a role, by name
@@ -44,16 +44,15 @@ def increase(name):
 
 
 def states(control):
-    have = control.getState()
     return {s for s in ("read-only", "editable", "sensitive", "enabled", "focusable")
-            if have.contains(getattr(pyatspi, "STATE_" + s.upper().replace("-", "_")))}
+            if control.getState().contains(getattr(pyatspi, "STATE_" + s.upper().replace("-", "_")))}
 
 
 def number(name):
     return float(boxes[name].queryText().getText(0, -1))
 
 
-until(lambda: any(a and a.name == "Tavrel" for a in pyatspi.Registry.getDesktop(0)))
+until(windows)
 check(windows()[0].name == design["main"]["caption"], "the main window shown, titled as designed")
 boxes, spinners = tree("text"), tree("spin button")
 names = ["Flying from, feet", "Flying to, feet", "Vertical speed, feet per minute",

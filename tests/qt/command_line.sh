@@ -5,21 +5,14 @@
 set -uo pipefail
 unset DISPLAY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=no-such-plugin
-out=$(mktemp) err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
 rows=$(grep -v '^#' "$(dirname "$0")/command_line.txt") || exit 1
+scratch=$(mktemp -d) && cd "$scratch" && trap 'rm -rf "$scratch"' EXIT
 failed=0
-while IFS='|' read -r arguments code first_out first_err usage_in; do
+while IFS='|' read -r arguments want; do
     # shellcheck disable=SC2086 # the arguments are words
-    "$1" $arguments >"$out" 2>"$err"
-    got="$? | $(head -1 "$out") | $(head -1 "$err") | "
-    for stream in out err; do
-        grep -q '^Usage: tavrel \[options\]$' "${!stream}" && got+=$stream
-    done
-    want="$code | $first_out | $first_err | $usage_in"
-    if [ "$got" = "$want" ]; then echo "ok   tavrel $arguments"; else
-        echo "FAIL tavrel $arguments: $got (want $want)"
-        failed=1
-    fi
+    "$1" $arguments >out 2>err
+    got="$?|$(head -1 out)|$(head -1 err)|$(grep -lx 'Usage: tavrel \[options\]' out err | tr -d '\n')"
+    [ "$got" = "$want" ] && echo "ok   tavrel $arguments" && continue
+    echo "FAIL tavrel $arguments: $got (want $want)" && failed=1
 done <<<"${rows//VERSION/$2}"
 exit $failed

@@ -4,9 +4,9 @@
 #include "../rows.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,25 +24,18 @@ struct Scenario
 inline const std::wstring kHostilePaste = std::wstring(100000, L'9') + L"\x01\x1b\t\x202e"
                                                                        L"12345\xd800";
 
-inline std::vector<std::string> Words(const std::string &text)
-{
-    std::istringstream in(text);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;)
-        words.push_back(word);
-    return words;
-}
-
 // The rows, each with the reason the front-end `here` ("qt", "win32",
 // "web") gives for not running it, if the table gives one.
 inline std::vector<Scenario> ReadScenarios(const std::string &path, const std::string &here)
 {
+    const auto words = [](const std::string &text) {
+        std::istringstream in(text);
+        return std::vector<std::string>(std::istream_iterator<std::string>(in), {});
+    };
     std::vector<Scenario> rows;
-    for (const testing::Row &row : testing::ReadRows(path, 4)) {
-        const std::vector<std::string> notes = Words(row[3]);
-        const bool notHere = std::find(notes.begin(), notes.end(), here + ":") != notes.end();
-        rows.push_back({row[0], Words(row[1]), Words(row[2]), notHere ? row[3] : ""});
-    }
+    for (const testing::Row &row : testing::ReadRows(path, 4))
+        rows.push_back({row[0], words(row[1]), words(row[2]),
+                        std::ranges::count(words(row[3]), here + ":") ? row[3] : ""});
     return rows;
 }
 
@@ -58,9 +51,7 @@ inline Expected ParseCheck(const std::string &check)
     if (const std::size_t at = check.find(">="); at != std::string::npos)
         return {"", std::stoi(check.substr(at + 2))};
     std::string value = check.substr(check.find('=') + 1);
-    for (char &c : value)
-        if (c == '_')
-            c = ' ';
+    std::ranges::replace(value, '_', ' ');
     return {value, std::nullopt};
 }
 
