@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -26,10 +27,8 @@ inline std::vector<Row> ReadRows(const std::string &path, std::size_t columns)
         Row &row = rows.emplace_back();
         std::istringstream in(line);
         for (std::string column; std::getline(in, column, '|');) {
-            const std::size_t first = column.find_first_not_of(' ');
-            row.push_back(first == std::string::npos
-                              ? ""
-                              : column.substr(first, column.find_last_not_of(' ') - first + 1));
+            const std::size_t first = std::min(column.find_first_not_of(' '), column.size());
+            row.push_back(column.substr(first, column.find_last_not_of(' ') + 1 - first));
         }
         row.resize(std::max(columns, row.size()));
     }
@@ -40,20 +39,18 @@ inline std::vector<Row> ReadRows(const std::string &path, std::size_t columns)
 // <1024 x> the character x 1024 times.
 inline std::string Unescape(const std::string &text)
 {
+    static const std::map<std::string, std::string> named = {
+        {"tab", "\t"}, {"lf", "\n"}, {"cr", "\r"}, {"nul", std::string(1, '\0')}};
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t end = text.find('>', i);
-        const std::string name =
-            text[i] == '<' && end != std::string::npos ? text.substr(i + 1, end - i - 1) : "";
-        if (name == "tab" || name == "lf" || name == "cr" || name == "nul")
-            out += name == "tab" ? '\t' : name == "lf" ? '\n' : name == "cr" ? '\r' : '\0';
-        else if (!name.empty() && name.find(' ') == name.size() - 2)
-            out.append(std::stoul(name), name.back());
-        else {
-            out += text[i] == '_' ? ' ' : text[i];
-            continue;
-        }
-        i = end;
+    for (std::size_t i = 0, end = 0; i < text.size(); ++i) {
+        const std::string name = text[i] == '<' && (end = text.find('>', i)) != std::string::npos
+                                     ? text.substr(i + 1, end - i - 1)
+                                     : "";
+        const bool counted = name.size() > 2 && name[name.size() - 2] == ' ';
+        out += named.contains(name) ? named.at(name)
+               : counted            ? std::string(std::stoul(name), name.back())
+                                    : std::string(1, text[i] == '_' ? ' ' : text[i]);
+        i = named.contains(name) || counted ? end : i;
     }
     return out;
 }

@@ -2,15 +2,16 @@
 // and reads back, against the designs transcribed line by line in
 // designs.txt: a fault in the tables would otherwise be built and read back
 // the same everywhere.
+#include "../rows.h"
 #include "about/frm_about.h"
 #include "main_window/form1_controls.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
 using namespace tavrel;
+using tavrel::testing::Row;
 
 namespace {
 
@@ -28,55 +29,52 @@ std::string Font(FontDesign font)
     return font.points == 0 ? "-" : text.str();
 }
 
-// A control as a line of designs.txt, "from" its caption's beginning when the
-// line gives only that, ending in "*".
-std::string Line(const ControlDesign &c, const std::string &from)
+// A control as a row of designs.txt, "from" its caption's beginning when the
+// row gives only that, ending in "*".
+Row Columns(const ControlDesign &c, const std::string &from)
 {
     static const char *const kinds[] = {"label",  "box",     "spinner", "option",
                                         "button", "picture", "line"};
     const SpinnerDesign &s = c.spinner;
-    std::ostringstream line, extras;
+    std::ostringstream rect, extras;
+    rect << c.rect.left << ' ' << c.rect.top << ' ' << c.rect.width << ' ' << c.rect.height;
     if (c.kind == ControlKind::Spinner)
-        extras << ' ' << s.min << ".." << s.max << " by " << s.smallChange << " at " << s.value;
-    for (const auto &[on, word] : {std::pair{!c.visible, " hidden"},
-                                   {c.selected, " selected"},
-                                   {c.isDefault, " default"},
-                                   {c.wordWrap, " wraps"}})
+        extras << s.min << ".." << s.max << " by " << s.smallChange << " at " << s.value << ' ';
+    for (const auto &[on, word] : {std::pair{!c.visible, "hidden "},
+                                   {c.selected, "selected "},
+                                   {c.isDefault, "default "},
+                                   {c.wordWrap, "wraps "}})
         extras << (on ? word : "");
-    const bool begins = from.ends_with('*') &&
-                        std::string_view(c.caption).starts_with(from.substr(0, from.size() - 1));
-    line << c.name << " | " << kinds[int(c.kind)] << " | " << c.rect.left << ' ' << c.rect.top
-         << ' ' << c.rect.width << ' ' << c.rect.height << " | "
-         << (c.tabIndex < 0 ? "-" : std::to_string(c.tabIndex)) << " | \""
-         << (begins ? from : c.caption) << "\" | " << Font(c.font) << " | " << Hex(c.foreColour)
-         << " | " << Hex(c.backColour) << " | \"" << c.toolTip << "\" |"
-         << (extras.str().empty() ? " -" : extras.str());
-    return line.str();
+    const bool begins = from.ends_with("*\"") &&
+                        ('"' + std::string(c.caption)).starts_with(from.substr(0, from.size() - 2));
+    return {c.name,
+            kinds[int(c.kind)],
+            rect.str(),
+            c.tabIndex < 0 ? "-" : std::to_string(c.tabIndex),
+            begins ? from : '"' + std::string(c.caption) + '"',
+            Font(c.font),
+            Hex(c.foreColour),
+            Hex(c.backColour),
+            '"' + std::string(c.toolTip) + '"',
+            extras.str().empty() ? "-" : extras.str().substr(0, extras.str().size() - 1)};
 }
 
 TEST(Design, BothWindowsAsTranscribed)
 {
-    std::ifstream file(TAVREL_DESIGNS_FILE);
-    const WindowDesign *window = nullptr;
-    std::size_t next = 0;
-    for (std::string line; std::getline(file, line);) {
-        if (line.starts_with("window | ")) {
-            ASSERT_TRUE(!window || next == window->controls.size()) << "controls left out";
-            window = line.find("| Form1 |") != std::string::npos ? &kForm1Design : &kAboutDesign;
-            next = 0;
-            std::ostringstream seen;
-            seen << "| \"" << window->caption << "\" | " << window->widthTwips << ' '
-                 << window->heightTwips << " | " << Font(window->font);
-            EXPECT_EQ(line.substr(line.find('|', 9)), seen.str());
-        } else if (!line.empty() && line[0] != '#') {
-            ASSERT_TRUE(window && next < window->controls.size()) << line;
-            const std::size_t quote = line.find(" | \"") + 4;
-            EXPECT_EQ(
-                Line(window->controls[next++], line.substr(quote, line.find('"', quote) - quote)),
-                line);
-        }
+    const std::vector<Row> rows = tavrel::testing::ReadRows(TAVREL_DESIGNS_FILE, 10);
+    std::vector<Row> seen;
+    for (const WindowDesign *window : {&kForm1Design, &kAboutDesign}) {
+        seen.push_back(
+            {"window", window == &kForm1Design ? "Form1" : "frmAbout",
+             '"' + std::string(window->caption) + '"',
+             std::to_string(window->widthTwips) + ' ' + std::to_string(window->heightTwips),
+             Font(window->font), "", "", "", "", ""});
+        for (const ControlDesign &c : window->controls)
+            seen.push_back(Columns(c, seen.size() < rows.size() ? rows[seen.size()][4] : ""));
     }
-    ASSERT_TRUE(window && next == window->controls.size()) << "controls left out";
+    ASSERT_EQ(seen.size(), rows.size()) << "controls left out";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(seen[i], rows[i]);
 }
 
 } // namespace

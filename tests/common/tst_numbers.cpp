@@ -7,8 +7,6 @@
 
 #include <locale>
 
-using namespace tavrel;
-
 struct CommaDecimal : std::numpunct<char>
 {
     char do_decimal_point() const override { return ','; }
@@ -23,12 +21,9 @@ TEST(Numbers, ReadAndWritten)
         const bool read = row[0] == "read";
         const std::string text = tavrel::testing::Unescape(row[read ? 2 : 3]);
         const double number = std::strtod(row[read ? 3 : 2].c_str(), nullptr); // C's own locale
-        if (read) {
-            EXPECT_EQ(ReadNumber(text), number);
-        } else {
-            EXPECT_EQ(NumberToSignedText(number), text);
-            EXPECT_EQ(NumberToText(number), text.substr(text[0] == ' ' ? 1 : 0));
-        }
+        EXPECT_EQ(read ? tavrel::ReadNumber(text) : number, number);
+        EXPECT_EQ(read ? text : tavrel::NumberToSignedText(number), text);
+        EXPECT_EQ(read ? text : tavrel::NumberToText(number), text.substr(!read && text[0] == ' '));
     }
     std::locale::global(previous);
 }

@@ -1,9 +1,6 @@
-// Form1's procedures over a fake main window, for the rows of tst_form1.txt:
-// the spinners' motion and rules, the wind states, what "Calculate" reads and
-// writes, errors shown with the program going on, the buttons with the About
-// box's life, the window's place, and a held arrow. A box whose text changes
-// reports it, as most toolkits do; a chain of change procedures that would
-// never end fails the test.
+// Form1's procedures over a fake main window, for the rows of tst_form1.txt. A box
+// whose text changes reports it, as most toolkits do; a chain of change procedures
+// that would never end fails the test.
 #include "../about/fake_platform.h"
 #include "../rows.h"
 #include "about/frm_about.h"
@@ -95,10 +92,8 @@ struct FakeWindow final : Form1Controls
     Control &operator[](const std::string &name) const { return At(ByName(name)); }
     static Form1Control ByName(const std::string &name)
     {
-        for (int i = 0; i < kForm1ControlCount; ++i)
-            if (name == DesignOf(Form1Control(i)).name)
-                return Form1Control(i);
-        throw std::invalid_argument("no control " + name);
+        const auto i = std::ranges::find(kForm1ControlNames, name) - std::begin(kForm1ControlNames);
+        return i < kForm1ControlCount ? Form1Control(i) : throw std::invalid_argument(name);
     }
     void Report(Form1Control c)
     {
@@ -193,10 +188,14 @@ ScreenRect Rect(const std::string &text, ScreenRect otherwise)
     return otherwise;
 }
 
-// The look of the rows wind greys, as tst_form1.txt's look rows give it.
+// The boxes' values, then the look of the rows wind greys, as tst_form1.txt gives them.
 std::string Look(FakeWindow &w)
 {
     std::ostringstream seen;
+    for (const char *name :
+         {"Text1", "Text2", "Text3", "Text4", "Text7", "Text8", "Text9", "Text6"})
+        seen << (w[name].text.empty() ? "" : w[name].text + ' ');
+    seen << "| ";
     for (const char *name : {"Label16", "Label17", "Label10", "Label14", "Text7", "Text8"})
         seen << std::hex << w[name].colour << ' ';
     seen << w["VScroll6"].visible << ' ' << w["VScroll7"].visible << ' ';
@@ -213,12 +212,11 @@ TEST(Form1, Rows)
 {
     const std::vector<Row> rows = ReadRows(TAVREL_TABLE, 8);
     std::map<std::string, std::string> looks;
-    for (const Row &row : rows)
-        if (row[0] == "look")
-            looks[row[1]] = row[2];
     for (const Row &row : rows) {
-        if (row[0] == "look")
+        if (row[0] == "look") {
+            looks[row[1]] = row[2];
             continue;
+        }
         SCOPED_TRACE(row[1]);
         FakeWindow window;
         window.frame = Rect(row[6], {100, 100, 508, 322});
@@ -231,12 +229,7 @@ TEST(Form1, Rows)
         EXPECT_TRUE(row[0] != "held" || row[2].starts_with("box") || window.focus == "VScroll5")
             << "pressed, it has the focus";
         if (row[0] == "spin") {
-            std::string texts; // the boxes' values, "_" for a blank
-            for (const char *name :
-                 {"Text1", "Text2", "Text3", "Text4", "Text7", "Text8", "Text9", "Text6"})
-                texts += window[name].text + ' ';
-            EXPECT_EQ(texts.substr(0, texts.find_last_not_of(' ') + 1), Unescape(row[4]));
-            EXPECT_EQ(Look(window), looks[row[5]]);
+            EXPECT_EQ(Look(window), Unescape(row[4]) + " | " + looks[row[5]]);
         }
     }
 
