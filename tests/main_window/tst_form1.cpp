@@ -18,15 +18,14 @@ using namespace tavrel::testing;
 
 namespace {
 
+std::string Place(ScreenPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+
 struct FakeDialog final : AboutControls
 {
     explicit FakeDialog(std::vector<std::string> &log) : events(log) {}
     void SetCaption(const std::string &caption) override { events.push_back("caption=" + caption); }
     ScreenRect Frame() const override { return {0, 0, 392, 200}; }
-    void Move(ScreenPoint at) override
-    {
-        events.push_back("at " + std::to_string(at.x) + "," + std::to_string(at.y));
-    }
+    void Move(ScreenPoint at) override { events.push_back("at " + Place(at)); }
     void Show() override { events.push_back("show"); }
     void Unload() override { events.push_back("unload"); }
     void SetFocus(AboutControl) override {}
@@ -83,7 +82,7 @@ struct FakeWindow final : Form1Controls
     void Move(ScreenPoint p) override
     {
         frame = {p.x, p.y, p.x + frame.Width(), p.y + frame.Height()};
-        events.push_back("main at " + std::to_string(p.x) + "," + std::to_string(p.y));
+        events.push_back("main at " + Place(p));
     }
     void Show() override { events.push_back("shown"); }
     void Hide() override { events.push_back("hidden"); }
