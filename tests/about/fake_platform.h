@@ -47,15 +47,13 @@ struct FakePlatform : LauncherPlatform, Registry
                     unsigned char *data, std::uint32_t &size) override
     {
         const Values &values = *reinterpret_cast<Values *>(key);
-        if (!values.contains(name))
-            return kErrorFileNotFound;
-        const auto &[valueType, bytes] = values.at(name);
-        if (bytes.size() > size)
-            return kErrorMoreData;
+        const auto &[valueType, bytes] =
+            values.contains(name) ? values.at(name) : Values::mapped_type();
+        if (!values.contains(name) || bytes.size() > size)
+            return values.contains(name) ? kErrorMoreData : kErrorFileNotFound;
         std::memcpy(data, bytes.data(), bytes.size());
         size = claimedSize ? claimedSize : std::uint32_t(bytes.size());
-        type = valueType;
-        return kErrorSuccess;
+        return type = valueType, kErrorSuccess;
     }
     long CloseKey(RegistryKey) override { return --openKeys, kErrorSuccess; }
     bool FileExists(const std::string &path) override
