@@ -209,8 +209,8 @@ void ReadBack(bool about, bool wind)
         // A caption on one line grows to the right rather than be cut; a line is a stroke.
         if (kind == ControlKind::Label && !control.wordWrap && r.right > want.right)
             want.right = r.right;
-        if (kind == ControlKind::Line && r.bottom > r.top)
-            want.bottom = r.bottom;
+        if (kind == ControlKind::Line)
+            want.bottom = std::max(r.bottom, want.top + 1);
         std::string fault;
         if (!EqualRect(&r, &want))
             fault += " placed " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
