@@ -1,22 +1,35 @@
-// Each control of Tavrel.exe read back as a user sees it, against the design
-// table its window is built from: its text, font (its ink against the same
-// text drawn here in the design's font), colours from the pixels on screen
-// (against the design's colour or the desktop's own GetSysColor), place at
-// the DPI, visibility, Tab stop and tooltip.
-#include "tests/win32/wine_test.h"
-
+// Tavrel.exe at a DPI, read back as drawn against its design tables: each
+// control's place, visibility, colours (the design's, or the desktop's own)
+// and text's ink against the same text drawn here in the design's font, with
+// and without wind; a held arrow; the About box's place and picture.
+#include "about/frm_about.h"
 #include "common/twips.h"
+#include "resources/windows/resource.h"
+#include "tests/win32/wine_test.h"
 #include "win32/text.h"
 
-#include <commctrl.h>
-
-#include <climits>
+#include <algorithm>
 #include <cmath>
-#include <map>
-#include <utility>
+#include <functional>
+#include <numeric>
 
 namespace tavrel {
 
+namespace {
+
+const wchar_t *g_exe = nullptr; // the Tavrel.exe read
+UINT g_dpi = 96;
+std::string g_at; // " at <dpi> DPI", for the checks' names
+
+struct Pixels
+{
+    int width = 0, height = 0;
+    std::vector<COLORREF> at;
+    bool operator==(const Pixels &) const = default;
+    int Count(COLORREF colour) const { return int(std::ranges::count(at, colour)); }
+};
+
+// A memory bitmap of the screen's format, drawn by `draw`, and read.
 Pixels Drawn(int width, int height, const std::function<void(HDC dc, HDC screen)> &draw)
 {
     const HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
@@ -25,287 +38,237 @@ Pixels Drawn(int width, int height, const std::function<void(HDC dc, HDC screen)
     draw(dc, screen);
     SelectObject(dc, previous);
     BITMAPINFO info{{sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    std::vector<DWORD> raw(std::size_t(width * height)); // 0x00RRGGBB each
-    GetDIBits(dc, bitmap, 0, UINT(height), raw.data(), &info, DIB_RGB_COLORS);
-    Pixels pixels{width, height, {}};
-    for (const DWORD value : raw)
-        pixels.at.push_back(RGB(value >> 16 & 0xFF, value >> 8 & 0xFF, value & 0xFF));
+    Pixels pixels{width, height, std::vector<COLORREF>(std::size_t(width * height))};
+    GetDIBits(dc, bitmap, 0, UINT(height), pixels.at.data(), &info, DIB_RGB_COLORS);
+    for (COLORREF &pixel : pixels.at) // read as 0x00RRGGBB
+        pixel = RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     return pixels;
 }
 
-// Read until two reads agree, since wine puts what it drew on screen a moment later.
-Pixels Painted(HWND window, bool frame, double top, double bottom)
+// A window's client area as painted on screen, between fractions of its
+// height, read until two reads agree: wine shows what it drew a moment later.
+Pixels Painted(HWND window, double top = 0, double bottom = 1)
 {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RECT r;
-    frame ? GetWindowRect(window, &r) : GetClientRect(window, &r);
-    MapWindowPoints(frame ? nullptr : window, nullptr, reinterpret_cast<POINT *>(&r), 2);
-    const int height = r.bottom - r.top;
-    r = {r.left, r.top + int(height * top), r.right, r.top + int(height * bottom)};
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT *>(&r), 2);
+    const int height = r.bottom - r.top, y = r.top + int(height * top);
+    const int rows = r.top + int(height * bottom) - y;
     const auto grab = [&] {
-        return Drawn(r.right - r.left, r.bottom - r.top, [&](HDC dc, HDC screen) {
-            BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+        return Drawn(r.right - r.left, rows, [&](HDC dc, HDC screen) {
+            BitBlt(dc, 0, 0, r.right - r.left, rows, screen, r.left, y, SRCCOPY);
         });
     };
-    Pixels last = grab();
-    for (int i = 0; i < 40; ++i) {
+    Pixels last, now = grab();
+    for (int i = 0; i < 40 && now != last; ++i) {
         Sleep(60);
-        if (std::exchange(last, grab()) == last)
-            break;
+        last = std::exchange(now, grab());
     }
-    return last;
-}
-
-int Ink(HWND control, COLORREF colour, double top, double bottom)
-{
-    const Pixels drawn = Painted(control, true, top, bottom);
-    return colour != CLR_INVALID ? drawn.Count(colour)
-                                 : int(std::ranges::count_if(drawn.at, [](COLORREF pixel) {
-                                       return GetRValue(pixel) + GetGValue(pixel) < 200;
-                                   }));
-}
-
-namespace {
-
-// The colour most of the pixels have.
-COLORREF Mode(const Pixels &pixels)
-{
-    std::map<COLORREF, int> counts;
-    for (const COLORREF pixel : pixels.at)
-        ++counts[pixel];
-    return std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first;
-}
-
-// Where a control shows: inside its window's client area, not under a sibling above it.
-std::vector<bool> Showing(HWND control)
-{
-    RECT r, parent;
-    GetWindowRect(control, &r);
-    GetClientRect(GetParent(control), &parent);
-    MapWindowPoints(GetParent(control), nullptr, reinterpret_cast<POINT *>(&parent), 2);
-    std::vector<RECT> above;
-    for (HWND sibling = control; (sibling = GetWindow(sibling, GW_HWNDPREV));)
-        if (RECT s; IsWindowVisible(sibling) && GetWindowRect(sibling, &s))
-            above.push_back(s);
-    std::vector<bool> mask;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            mask.push_back(PtInRect(&parent, {x, y}) && std::ranges::none_of(above, [&](RECT &s) {
-                               return PtInRect(&s, {x, y});
-                           }));
-    return mask;
+    return now;
 }
 
 // A design's colour: plain as written (0x00BBGGRR), a system colour the
 // desktop's own, the default the desktop's colour for `platform`.
 COLORREF Colour(ColourValue design, int platform)
 {
-    if (design == kDefaultColour)
-        return GetSysColor(platform);
-    return IsSystemColour(design) ? GetSysColor(int(SystemColourIndex(design))) : design;
+    return design == kDefaultColour ? GetSysColor(platform)
+           : IsSystemColour(design) ? GetSysColor(int(SystemColourIndex(design)))
+                                    : design;
 }
 
-// The font a design asks for at a DPI; none named is the desktop's message font.
-LOGFONTW FontOf(const FontDesign &design, UINT dpi)
+// Where a text's ink, its pixels of one colour, lies, from its first pixel.
+std::vector<int> InkOf(const Pixels &drawn, COLORREF ink)
 {
-    auto metrics = Sized<NONCLIENTMETRICSW>();
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    LOGFONTW font = metrics.lfMessageFont;
-    if (design.points > 0) {
-        font = LOGFONTW{};
-        font.lfHeight = -LONG(std::lround(design.points * dpi / 72.0));
-        font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
-        wcscpy(font.lfFaceName, L"MS Sans Serif");
+    std::vector<int> at;
+    for (int i = 0, first = -1; i < int(drawn.at.size()); ++i)
+        if (drawn.at[std::size_t(i)] == ink)
+            at.push_back(i - (first < 0 ? first = i : first));
+    return at;
+}
+
+// What is wrong with the About box's picture: of Tavrel.exe's bitmaps drawn
+// over the whole box, the one for the DPI the nearest (unless the focus mark
+// is over it); a dotted focus mark a pixel inside its edge, with the focus only.
+std::string PictureFault(const Pixels &drawn, bool focused)
+{
+    const auto row = drawn.at.begin() + drawn.width; // where the focus mark lies
+    const int changes = std::inner_product(row + 2, row + drawn.width - 2, row + 1, 0,
+                                           std::plus<>(), std::not_equal_to<>());
+    const HMODULE module =
+        LoadLibraryExW(g_exe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    long long distance[2] = {}; // in green, to the 1x and the @2x bitmap
+    for (const int id : {IDB_AIRLINER, IDB_AIRLINER_2X}) {
+        const Pixels expected = Drawn(drawn.width, drawn.height, [&](HDC dc, HDC) {
+            const HDC source = CreateCompatibleDC(dc);
+            const HGDIOBJ previous =
+                SelectObject(source, LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
+                                                LR_CREATEDIBSECTION));
+            BITMAP size{};
+            GetObjectW(GetCurrentObject(source, OBJ_BITMAP), sizeof size, &size);
+            SetStretchBltMode(dc, HALFTONE);
+            StretchBlt(dc, 0, 0, drawn.width, drawn.height, source, 0, 0, size.bmWidth,
+                       size.bmHeight, SRCCOPY);
+            DeleteObject(SelectObject(source, previous));
+            DeleteDC(source);
+        });
+        for (std::size_t i = 0; i < drawn.at.size(); ++i)
+            distance[id == IDB_AIRLINER_2X] +=
+                std::abs(int(GetGValue(drawn.at[i])) - int(GetGValue(expected.at[i])));
     }
-    return font;
+    FreeLibrary(module);
+    const bool big = g_dpi >= 144; // the first scale with the double-size picture
+    const bool nearest = distance[big] < std::min(distance[!big], 4LL * int(drawn.at.size()));
+    return std::string(focused || nearest ? "" : " not the bitmap for the DPI") +
+           ((changes > drawn.width / 2) == focused ? "" : " focus mark wrong");
 }
 
-// The pixels of one colour, as a mask cropped to where they lie: the ink of a text.
-Pixels InkOf(const Pixels &drawn, COLORREF ink)
-{
-    int left = drawn.width, top = drawn.height, right = 0, bottom = 0;
-    const auto at = [&](int x, int y) { return drawn.at[std::size_t(y * drawn.width + x)]; };
-    for (int y = 0; y < drawn.height; ++y)
-        for (int x = 0; x < drawn.width; ++x)
-            if (at(x, y) == ink)
-                left = std::min(left, x), right = std::max(right, x + 1), top = std::min(top, y),
-                bottom = std::max(bottom, y + 1);
-    Pixels mask{std::max(0, right - left), std::max(0, bottom - top), {}};
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            mask.at.push_back(at(x, y) == ink);
-    return mask;
-}
-
-// What is wrong with a text as drawn where it shows: its ink against the same
-// text drawn here in the design's font, size and weight, an access key underlined.
-std::string FontFault(const Pixels &drawn, const std::wstring &text, const LOGFONTW &font,
-                      UINT format, COLORREF ink, COLORREF back, const std::vector<bool> &showing)
-{
-    Pixels expected = Drawn(drawn.width, drawn.height, [&](HDC dc, HDC) {
-        RECT area{0, 0, drawn.width, drawn.height};
-        const HBRUSH brush = CreateSolidBrush(back);
-        FillRect(dc, &area, brush);
-        DeleteObject(brush);
-        const HFONT handle = CreateFontIndirectW(&font);
-        const HGDIOBJ previous = SelectObject(dc, handle);
-        SetTextColor(dc, ink);
-        SetBkMode(dc, TRANSPARENT);
-        DrawTextW(dc, text.c_str(), -1, &area, format | DT_EXPANDTABS);
-        DeleteObject(SelectObject(dc, previous));
-    });
-    for (std::size_t i = 0; i < showing.size(); ++i)
-        expected.at[i] = showing[i] ? expected.at[i] : back;
-    const Pixels seen = InkOf(drawn, ink), want = InkOf(expected, ink);
-    return seen == want
-               ? ""
-               : " text drawn " + std::to_string(seen.width) + "x" + std::to_string(seen.height) +
-                     " for " + std::to_string(want.width) + "x" + std::to_string(want.height) +
-                     " in " + Utf8(font.lfFaceName) + " " + std::to_string(font.lfHeight) + "/" +
-                     std::to_string(font.lfWeight);
-}
-
-// Tavrel.exe's tooltips of a window, by control, read through its memory.
-std::map<HWND, std::string> ToolTips(HWND window, HANDLE process)
-{
-    std::map<HWND, std::string> tips;
-    HWND tipsWindow = nullptr;
-    int count = -1; // made at the mouse's first visit: read once all its tools are added
-    for (int i = 0, now = 0; i < 40 && (now <= 0 || now != count); ++i, Sleep(50)) {
-        count = now;
-        tipsWindow = nullptr;
-        while ((tipsWindow = FindWindowExW(nullptr, tipsWindow, TOOLTIPS_CLASSW, nullptr)) &&
-               GetWindow(tipsWindow, GW_OWNER) != window) {
-        }
-        now = tipsWindow ? int(SendMessageW(tipsWindow, TTM_GETTOOLCOUNT, 0, 0)) : -1;
-    }
-    constexpr std::size_t kLength = 256;
-    auto *remote = static_cast<BYTE *>(VirtualAllocEx(
-        process, nullptr, sizeof(TTTOOLINFOW) + kLength * 2, MEM_COMMIT, PAGE_READWRITE));
-    const auto text = reinterpret_cast<wchar_t *>(remote + sizeof(TTTOOLINFOW));
-    for (int i = 0; tipsWindow && i < SendMessageW(tipsWindow, TTM_GETTOOLCOUNT, 0, 0); ++i) {
-        auto tool = Sized<TTTOOLINFOW>();
-        for (const UINT message : {TTM_ENUMTOOLSW, TTM_GETTEXTW}) { // the text where we say
-            tool.lpszText = text;
-            WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
-            SendMessageW(tipsWindow, message, message == TTM_ENUMTOOLSW ? WPARAM(i) : kLength,
-                         LPARAM(remote));
-            ReadProcessMemory(process, remote, &tool, sizeof tool, nullptr);
-        }
-        wchar_t said[kLength] = {};
-        ReadProcessMemory(process, text, said, sizeof said - 2, nullptr);
-        tips[HWND(tool.uId)] = Utf8(said);
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return tips;
-}
-
-// What is wrong with how a control is drawn: its colours, and its text in its font.
-std::string LookFault(HWND handle, const ControlDesign &control, const LOGFONTW &font,
-                      const LookState &state)
+// What is wrong with how a control is drawn where it shows: its colours, and
+// its text's ink against the same text drawn here in the design's font, an
+// access key underlined.
+std::string LookFault(HWND handle, const ControlDesign &control, const FontDesign &font, bool wind)
 {
     const ControlKind kind = control.kind;
-    const bool box = kind == ControlKind::TextBox;
-    ColourValue fore = control.foreColour;
-    if (state.wind && fore == kSysButtonShadow) // the greyed rows, in use
-        fore = kSysButtonText;
-    if (state.wind && HidesValue(control, fore))
-        fore = kDarkBlue;
+    const bool box = kind == ControlKind::TextBox, button = kind == ControlKind::CommandButton;
+    const ColourValue fore = !wind ? control.foreColour // with wind the greyed rows are in use
+                             : control.foreColour == kSysButtonShadow  ? kSysButtonText
+                             : HidesValue(control, control.foreColour) ? kDarkBlue
+                                                                       : control.foreColour;
     const COLORREF ink = Colour(fore, box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
-    const COLORREF back = Colour(control.backColour, box ? COLOR_WINDOW : COLOR_BTNFACE);
-    if (kind == ControlKind::Spinner) // a scroll bar's colours are its own: both arrows drawn
-        return Ink(handle, CLR_INVALID, 0, 0.5) && Ink(handle, CLR_INVALID, 0.5, 1)
-                   ? ""
-                   : " arrows not drawn";
-    if (kind == ControlKind::PictureBox)
-        return ""; // read by ReadPicture
-    Pixels drawn = Painted(handle);
-    std::vector<bool> showing(drawn.at.size(), true);
-    if (kind == ControlKind::Label) // what lies over it is not its own
-        showing = Showing(handle);
-    for (std::size_t i = 0; i < drawn.at.size(); ++i)
-        drawn.at[i] = showing[i] ? drawn.at[i] : back;
+    // A push button's face is the desktop theme's.
+    const COLORREF back =
+        Colour(button ? kDefaultColour : control.backColour, box ? COLOR_WINDOW : COLOR_BTNFACE);
     const std::wstring text = Text(handle);
-    std::string fault =
-        Mode(drawn) == back || kind == ControlKind::CommandButton
-            ? "" // a push button's face is the desktop theme's
-            : " background " + std::to_string(Mode(drawn)) + " for " + std::to_string(back);
+    Pixels drawn = Painted(handle);
+    NONCLIENTMETRICSW metrics{}; // a font named, else the desktop's message font
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, g_dpi);
+    const HFONT face = font.points > 0 ? CreateFontW(-int(std::lround(font.points * g_dpi / 72.0)),
+                                                     0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, 0, 0,
+                                                     0, 0, 0, 0, 0, 0, L"MS Sans Serif")
+                                       : CreateFontIndirectW(&metrics.lfMessageFont);
+    Pixels expected = Drawn(drawn.width, drawn.height, [&](HDC dc, HDC) {
+        RECT area{0, 0, drawn.width, drawn.height};
+        PatBlt(dc, 0, 0, area.right, area.bottom, ink ? BLACKNESS : WHITENESS); // not the ink
+        const HGDIOBJ previous = SelectObject(dc, face);
+        SetTextColor(dc, ink);
+        DrawTextW(dc, text.c_str(), -1, &area,
+                  DT_EXPANDTABS | (box      ? DT_SINGLELINE | DT_NOPREFIX
+                                   : button ? DT_SINGLELINE | DT_CENTER | DT_VCENTER
+                                            : (control.wordWrap ? DT_WORDBREAK : 0)));
+        DeleteObject(SelectObject(dc, previous));
+    });
+    const int size = int(drawn.at.size());
+    RECT r; // where a caption does not show, beyond its window or under a control, is not its own
+    GetWindowRect(handle, &r);
+    MapWindowPoints(nullptr, GetParent(handle), reinterpret_cast<POINT *>(&r), 2);
+    for (int i = 0; kind == ControlKind::Label && i < size; ++i)
+        if (ChildWindowFromPointEx(GetParent(handle),
+                                   {r.left + i % drawn.width, r.top + i / drawn.width},
+                                   CWP_SKIPINVISIBLE) != handle)
+            drawn.at[std::size_t(i)] = expected.at[std::size_t(i)] = back;
     if (kind == ControlKind::Line) // etched: its colour over its back colour, half each
-        return std::min(drawn.Count(ink), drawn.Count(back)) * 3 >= int(drawn.at.size())
-                   ? ""
-                   : " not drawn in " + std::to_string(ink) + " over " + std::to_string(back);
+        return std::min(drawn.Count(ink), drawn.Count(back)) * 3 >= size ? "" : " not etched";
     if (box && HidesValue(control, fore))
-        return drawn.Count(back) == int(drawn.at.size()) ? "" : " value not hidden";
-    if (kind == ControlKind::CommandButton) // the themed face: the ink is compared where it lies
-        return FontFault(drawn, text, font, DT_SINGLELINE | DT_CENTER | DT_VCENTER, ink,
-                         Colour(kDefaultColour, COLOR_BTNFACE), showing);
-    if ((box && !text.empty()) || kind == ControlKind::Label)
-        fault += FontFault(drawn, text, font,
-                           box                ? DT_SINGLELINE | DT_NOPREFIX
-                           : control.wordWrap ? DT_WORDBREAK
-                                              : 0,
-                           ink, back, showing);
-    return fault; // an option's caption lies beyond its box: only its circle shows
+        return drawn.Count(back) == size ? "" : " value not hidden";
+    const std::vector<int> seen = InkOf(drawn, ink), want = InkOf(expected, ink);
+    std::string fault = button || drawn.Count(back) * 2 > size ? "" : " background wrong";
+    // An option shows only its circle; a focus mark lies over a focused button's text.
+    if (kind != ControlKind::OptionButton && handle != Focused() && seen != want)
+        fault += " text in " + std::to_string(seen.size()) + " pixels for " +
+                 std::to_string(want.size());
+    return fault;
+}
+
+// A window of Tavrel.exe: a caption with a close button and no other, a fixed
+// frame, its client area; each control's place at the DPI, visibility, look.
+void ReadBack(bool about, bool wind)
+{
+    const HWND window = about ? About() : g_form;
+    const WindowDesign &design = about ? kAboutDesign : kForm1Design;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    RECT client;
+    GetClientRect(window, &client);
+    Check((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) &&
+              !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) &&
+              client.right == TwipsToPixels(design.widthTwips, g_dpi) &&
+              client.bottom == TwipsToPixels(design.heightTwips, g_dpi),
+          Utf8(Text(window)) + g_at + ": caption, close button only, fixed frame, client area");
+    const auto pixels = [](int twips) { return TwipsToPixels(twips, g_dpi); };
+    for (const auto &[control, handle] : Controls(about)) {
+        const ControlKind kind = control.kind;
+        const TwipsRect &t = control.rect;
+        RECT r,
+            want{pixels(t.left), pixels(t.top), pixels(t.left + t.width), pixels(t.top + t.height)};
+        GetWindowRect(handle, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+        // A caption on one line grows to the right rather than be cut; a line is a stroke.
+        if (kind == ControlKind::Label && !control.wordWrap && r.right > want.right)
+            want.right = r.right;
+        if (kind == ControlKind::Line)
+            want.bottom = std::max(r.bottom, want.top + 1);
+        std::string fault;
+        if (!EqualRect(&r, &want))
+            fault += " placed " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
+                     std::to_string(r.right) + "," + std::to_string(r.bottom);
+        const bool visible = control.visible || (wind && kind == ControlKind::Spinner);
+        if (bool(IsWindowVisible(handle)) != visible || !IsWindowEnabled(handle))
+            fault += " shown or enabled wrong";
+        if (visible && kind == ControlKind::PictureBox)
+            fault += PictureFault(Painted(handle), Focused() == handle);
+        else if (visible && kind != ControlKind::Spinner) // a scroll bar draws itself
+            fault += LookFault(handle, control,
+                               control.font.points > 0 ? control.font : design.font, wind);
+        Check(fault.empty(), control.name + g_at + (wind ? ", wind" : "") + fault);
+    }
 }
 
 } // namespace
 
-void ReadBack(HWND window, const WindowDesign &design, const std::vector<HWND> &controls,
-              HANDLE process, const LookState &state)
+int Ink(HWND control, COLORREF colour) { return Painted(control).Count(colour); }
+
+void Layout(const wchar_t *exe, UINT dpi)
 {
-    const UINT dpi = state.dpi;
-    const std::string at = " at " + std::to_string(dpi) + " DPI" + (state.wind ? ", wind" : "");
-    auto bar =
-        Sized<TITLEBARINFO>(); // the mouse over the title, where no tooltip shows, makes them
-    GetTitleBarInfo(window, &bar);
-    SetCursorPos(bar.rcTitleBar.left + 4, (bar.rcTitleBar.top + bar.rcTitleBar.bottom) / 2);
-    const std::map<HWND, std::string> tips = ToolTips(window, process);
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ControlDesign &control = design.controls[i];
-        const HWND handle = controls[i];
-        const auto kind = control.kind;
-        std::string fault;
-        RECT r;
-        GetWindowRect(handle, &r);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
-        const TwipsRect &t = control.rect;
-        const RECT want{TwipsToPixels(t.left, dpi), TwipsToPixels(t.top, dpi),
-                        TwipsToPixels(t.left + t.width, dpi), TwipsToPixels(t.top + t.height, dpi)};
-        // A caption on one line grows to the right rather than be cut; a line is a stroke.
-        const bool grows = kind == ControlKind::Label && !control.wordWrap;
-        if (r.left != want.left || r.top != want.top ||
-            (r.right != want.right && !(grows && r.right > want.right)) ||
-            (r.bottom != want.bottom && !(kind == ControlKind::Line && r.bottom > r.top)))
-            fault += " placed " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
-                     std::to_string(r.right) + "," + std::to_string(r.bottom);
-        const bool visible = control.visible || (state.wind && kind == ControlKind::Spinner);
-        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-        if (bool(IsWindowVisible(handle)) != visible || !IsWindowEnabled(handle))
-            fault += " shown or enabled wrong";
-        if (bool(style & WS_TABSTOP) != (control.tabIndex >= 0))
-            fault += " tab stop wrong";
-        const std::string text = Utf8(Text(handle));
-        const std::string caption =
-            kind == ControlKind::PictureBox ? control.accessibleName : control.caption;
-        if (kind != ControlKind::TextBox && kind != ControlKind::Spinner && text != caption)
-            fault += " text \"" + text + "\"";
-        // An access key shows underlined: nothing hides the "&".
-        if (caption.find('&') != std::string::npos && kind == ControlKind::Label &&
-            (style & SS_NOPREFIX))
-            fault += " access key hidden";
-        if (visible)
-            fault +=
-                LookFault(handle, control,
-                          FontOf(control.font.points > 0 ? control.font : design.font, dpi), state);
-        const auto tip = tips.find(handle);
-        if ((tip == tips.end() ? "" : tip->second) != control.toolTip)
-            fault += " tooltip \"" + (tip == tips.end() ? "" : tip->second) + "\"";
-        Check(fault.empty(), control.name + at + fault);
-    }
+    using enum Form1Control;
+    g_exe = exe;
+    g_dpi = dpi;
+    g_at = " at " + std::to_string(dpi) + " DPI";
+    Start(exe);
+    WaitFor([] { return Ink(Control(Label16), GetSysColor(COLOR_BTNSHADOW)) > 0; }); // drawn
+    Step("Shift+Tab"); // to a spinner: no box's value selected, no button's focus shown
+    WaitFor([] { return Focused() == Control(VScroll5); });
+    ReadBack(false, false);
+    Step("up:VScroll8"); // wind: every spinner
+    ReadBack(false, true);
+    // Held, then let go: the same spinner with the focus, only the arrow's state changed.
+    Step("press:VScroll5");
+    WaitFor([] { return Focused() == Control(VScroll5); });
+    const Pixels held = Painted(Control(VScroll5), 0, 0.5);
+    const Pixels pushed = Drawn(held.width, held.height, [&](HDC dc, HDC) {
+        RECT arrow{0, 0, held.width, held.height};
+        DrawFrameControl(dc, &arrow, DFC_SCROLL, DFCS_SCROLLUP | DFCS_PUSHED);
+    });
+    Check(held == pushed, "a held arrow drawn as Windows draws a pushed one" + g_at);
+    Step("release");
+    Check(WaitFor([&] { return Painted(Control(VScroll5), 0, 0.5) != held; }, 2),
+          "a held arrow let go looks raised");
+    Step("click:Command3");
+    WaitFor([] { return About() && GetForegroundWindow() == About(); });
+    RECT about, button, overlap;
+    GetWindowRect(About(), &about);
+    for (const Form1Control exitOrAbout : {Command2, Command3})
+        Check(GetWindowRect(Control(exitOrAbout), &button) &&
+                  !IntersectRect(&overlap, &about, &button),
+              "About box beside the main window's buttons");
+    ReadBack(true, false);
+    Step("Tab"); // from OK to the next stop, the picture
+    Check(WaitFor([] { return Focused() == Named("picIcon"); }), "Tab from OK to the picture");
+    ReadBack(true, false);
+    Stop();
 }
 
 } // namespace tavrel

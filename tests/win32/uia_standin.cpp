@@ -7,10 +7,7 @@
 #include <cstdio>
 #include <unknwn.h>
 
-namespace {
-
-// A window's host provider: only its window is needed here, and the few made
-// live as long as the test.
+// A window's host provider: only its window is needed; the few made live on.
 struct Host final : IUnknown
 {
     explicit Host(HWND window) : window(window) {}
@@ -19,8 +16,6 @@ struct Host final : IUnknown
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
     const HWND window;
 };
-
-} // namespace
 
 extern "C" __declspec(dllexport) HRESULT WINAPI
     UiaHostProviderFromHwnd(HWND window, IUnknown **provider)

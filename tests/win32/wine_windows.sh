@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # Under wine, in a throwaway prefix inside an X server. "look": Tavrel.exe's
-# windows drawn and read back against their designs at 96 DPI (as unpacked
-# from the zip), 144 DPI (150 %, the first scale with the double-size picture)
-# and 192 DPI. "windows": the registry layer against values written here, the
-# main window as screen readers hear it, Tavrel.exe's imports and version
-# strings, every row of the shared scenario table, and the installer
-# installing it and removing it again.
+# windows read back as drawn at 96 DPI (as unpacked from the zip), 144 (the
+# first scale with the double-size picture) and 192. "windows": the registry
+# layer, the windows as screen readers hear them, Tavrel.exe's imports and
+# version strings, the shared scenario table, the installer and uninstaller.
 # usage: wine_windows.sh <mingw build> <version, as 1.00> <title> <scenario table> look|windows
 set -euo pipefail
 unset WAYLAND_DISPLAY
@@ -24,10 +22,10 @@ reg() { "$wine" reg "$@" >/dev/null; }
 fail() { echo "FAIL $*" >&2; exit 1; }
 run() { "$wine" 'C:\test.exe' "$@"; }
 cp "$build/tests/win32/windows_test.exe" "$c/test.exe"
-cp "$build/win32/Tavrel.exe" "$c/Tavrel.exe"
+cp "$build/win32/Tavrel.exe" "$table" "$(dirname "$0")"/{heard.txt,registry.txt,values.reg} "$c/"
 
 if [ "$part" = look ]; then
-    mkdir -p "$c/unpacked" && (cd "$c/unpacked" && unzip -q "$build/Tavrel-$version-win64.zip")
+    unzip -q -d "$c/unpacked" "$build/Tavrel-$version-win64.zip"
     run layout 'C:\unpacked\Tavrel.exe' 96
     for dpi in 144 192; do
         reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f
@@ -37,33 +35,24 @@ if [ "$part" = look ]; then
     exit 0
 fi
 
-reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\Program Files\Tavrel Probe\probe.exe' /f
-reg add 'HKLM\SOFTWARE\Tavrel Test' /v Dword /t REG_DWORD /d 0x00012345 /f
-printf 'Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrel Test]\n"Unterminated"=hex(1):41,42,43\n"Bytes1025"=hex(1):%s\n' \
-    "$(printf '78,%.0s' $(seq 1025) | sed 's/,$//')" >"$c/values.reg" # texts without a terminator
 reg import 'C:\values.reg'
-mkdir -p "$c/Program Files/Tavrel Probe"
-for copy in "Program Files/Tavrel Probe/probe.exe" "Program Files/Tavrel Probe/hidden.exe" Program.exe; do
-    cp "$c/test.exe" "$c/$copy" # Program.exe: what a start split at the blank would run
-done
+mkdir -p "$c/Program Files/Tavrel Probe" # Program.exe: what a start split at the blank would run
+for copy in "Program Files/Tavrel Probe/"{probe,hidden}.exe Program.exe; do cp "$c/test.exe" "$c/$copy"; done
 "$wine" attrib +h 'C:\Program Files\Tavrel Probe\hidden.exe' >/dev/null
 run registry
 run screenreaders
-# Windows' notification, where it has one: through a stand-in that records it.
+# Again with Windows' notification, through a stand-in that records it.
 cp "$build/tests/win32/uiautomationcore.dll" "$c/"
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" run notifications
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" run screenreaders
 rm "$c/uiautomationcore.dll"
 
 imports=$(x86_64-w64-mingw32-objdump -p "$build/win32/Tavrel.exe" | awk '/DLL Name/ {print $3}' | sort | xargs)
 [ "$imports" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll" ] || fail "imports: $imports"
-versions=$(strings -el "$build/win32/Tavrel.exe" |
-    grep -A1 -xE 'StringFileInfo|ProductName|InternalName|OriginalFilename|FileVersion|ProductVersion' | xargs)
-[ "$versions" = "StringFileInfo 040904B0 ProductName $title InternalName Tavrel OriginalFilename Tavrel.exe FileVersion $version ProductVersion $version" ] ||
-    fail "version strings: $versions"
+versions=$(strings -el "$build/win32/Tavrel.exe" | grep -A1 -xE 'StringFileInfo|ProductName|InternalName|OriginalFilename|FileVersion|ProductVersion' | xargs)
+[ "$versions" = "StringFileInfo 040904B0 ProductName $title InternalName Tavrel OriginalFilename Tavrel.exe FileVersion $version ProductVersion $version" ] || fail "version strings: $versions"
 echo "PASS imports and version strings"
 # With no tool registered, "System Info..." answers with its message.
 reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f
-cp "$table" "$c/scenarios.txt"
 run scenarios 'C:\Tavrel.exe' 'C:\scenarios.txt'
 
 # Installed per machine, with a shortcut and the Apps entry; uninstalled, nothing of it is left.
