@@ -1,17 +1,13 @@
-"""The shared scenario table on the page, each row on a freshly loaded page, in Chromium or WebKitGTK."""
-import time
+"""The shared scenario table on the page, each row on a freshly loaded page, in any of the three engines."""
+import re, time  # noqa: E401
 
 from selenium.common.exceptions import WebDriverException
-from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.keys import Keys
 
-from page import EXPECTED, check, colours, control, opened
+from page import CANNOT, EXPECTED, TABLE, TITLE, check, control, opened, shot
 
-KEYS = {"Esc": "ESCAPE", "PgUp": "PAGE_UP", "PgDown": "PAGE_DOWN", "Ctrl": "CONTROL", "Enter": "RETURN",
-        "KP_Enter": "ENTER", "KP_Up": "UP"}  # WebDriver's ENTER is the keypad's; its arrows are the same keys
-ARROW = {"up": (0, -4), "down": (0, 4), "off": (-20, 0)}  # a spinner's arrows, and its box beside
-BUTTONS = {"left": (0, 1), "middle": (1, 4), "right": (2, 2)}  # WebDriver's number, and the DOM's buttons mask
+KEYS, ARROW, BUTTONS = EXPECTED["keys"], EXPECTED["arrows"], EXPECTED["buttons"]
 CENTRE = "const r = arguments[0].getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]"
 # Steps done by a script, given the control named first (if any) and what follows it.
 SCRIPTED = {
@@ -62,42 +58,6 @@ default: return find(what).value;
 }"""
 
 
-def mouse(driver, kinds, button, x, y, hold=0.0):  # kinds: press, move, release, done at that point of the page
-    if driver.kind == "chromium":  # WebDriver's moves in Chromium let a held button go
-        for kind in kinds:
-            time.sleep(hold if kind == "release" else 0)
-            driver.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouse" + {"press": "Pressed", "move": "Moved",
-                                   "release": "Released"}[kind],
-                                   "button": button, "clickCount": 1, "x": x, "y": y,
-                                   "buttons": 0 if kind == "release" else BUTTONS[button][1]})
-        return
-    actions = ActionBuilder(driver)  # one sequence, so that WebKit's driver lets go between no two of them
-    actions.pointer_action.move_to_location(round(x), round(y))
-    for kind in (k for k in kinds if k != "move"):
-        getattr(actions.pointer_action, "pointer_" + ("down" if kind == "press" else "up"))(BUTTONS[button][0])
-        actions.pointer_action.pause(hold if kind == "press" else 0)
-    actions.perform()
-
-
-def finger(driver, target, moves, pause=0.0):  # on a control, or 4 pixels above a spinner's middle, moved up
-    x, y = driver.execute_script(CENTRE, control(driver, target))
-    y -= 4 if "VScroll" in target else 0
-    for kind, at in [("touchStart", y)] + [("touchMove", y - up) for up in moves] + [("touchEnd", None)]:
-        if kind == "touchEnd" and pause:  # held still, then the menu a browser offers after a long press
-            time.sleep(pause)
-            driver.execute_script("document.elementFromPoint(...arguments).shadowRoot.elementFromPoint(...arguments)"
-                                  ".dispatchEvent(new MouseEvent('contextmenu', {bubbles: true, cancelable: true, "
-                                  "composed: true, clientX: arguments[0], clientY: arguments[1]}))", x, y)
-        driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [{"x": x, "y": at}] * (at is not None)})
-
-
-def phone(driver, width, height):  # a phone of that screen, held that way
-    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": width, "height": height, "deviceScaleFactor": 2,
-        "mobile": True, "screenOrientation": {"type": ("portrait" if height > width else "landscape") + "Primary",
-                                              "angle": 0 if height > width else 90}})
-
-
 def step(driver, step, held=[None]):  # held: the spinner and arrow that press: put the pointer on
     name, _, argument = step.partition(":")
     *modifiers, key = step.split("+")
@@ -112,40 +72,61 @@ def step(driver, step, held=[None]):  # held: the spinner and arrow that press: 
         actions.send_keys(key.lower() if len(key) == 1 else getattr(Keys, KEYS.get(key, key.upper())))
         for k in keys:
             actions.key_up(k)
-    elif name in ("up", "down", "hold", "press", "move", "release", "right", "middle"):
+    elif name in ("up", "down", "hold", "press", "move", "release", "right", "middle"):  # the mouse, at that point
         held[0] = (argument.split(":") + [name if name in ARROW else "up"])[:2] if argument else held[0]
-        x, y = driver.execute_script(CENTRE, control(driver, held[0][0]))
-        mouse(driver, [name] if name in ("press", "move", "release") else ["press", "release"], name if name in (
-            "right", "middle") else "left", x + ARROW[held[0][1]][0], y + ARROW[held[0][1]][1], 1.2 * (name == "hold"))
+        x, y = map(sum, zip(driver.execute_script(CENTRE, control(driver, held[0][0])), ARROW[held[0][1]]))
+        kinds, button = [name] if name in ("press", "move", "release") else ["press", "release"], BUTTONS.get(
+            name, BUTTONS["left"])
+        for kind in kinds if driver.kind == "chromium" else ():  # WebDriver's moves in Chromium let a held button go
+            time.sleep(1.2 * (name == "hold" and kind == "release"))
+            driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
+                "type": "mouse" + {"press": "Pressed", "move": "Moved", "release": "Released"}[kind], "button": button[0],
+                "clickCount": 1, "x": x, "y": y, "buttons": 0 if kind == "release" else button[2]})
+        if driver.kind != "chromium":  # one sequence, so that the driver lets go between no two of them
+            (pointer := (builder := ActionBuilder(driver)).pointer_action).move_to_location(round(x), round(y))
+            for kind in (k for k in kinds if k != "move"):
+                (pointer.pointer_down if kind == "press" else pointer.pointer_up)(button[1])
+                pointer.pause(1.2 * (name == "hold" and kind == "press"))
+            builder.perform()
     elif name in SCRIPTED:
         target, _, value = argument.partition(":")
         driver.execute_script(SCRIPTED[name], target and control(driver, target), value)
-    elif name == "phone":  # the page opened on a phone of that screen, held that way
-        phone(driver, *map(int, argument.split("x")))
-        driver.refresh()
-        opened(driver)
-        driver.execute_script(STUB)
-    elif step == "turn":  # the phone turned the other way
-        phone(driver, *reversed(driver.execute_script("return [screen.width, screen.height]")))
-        actions.pause(0.5)
+    elif name in ("phone", "turn"):  # the page opened on a phone of that screen, held that way; the phone turned
+        width, height = map(int, argument.split("x")) if argument else driver.execute_script(
+            "return [screen.height, screen.width]")
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": width, "height": height, "mobile": True,
+            "deviceScaleFactor": 2, "screenOrientation": {"type": ("portrait" if height > width else "landscape") +
+                                                          "Primary", "angle": 0 if height > width else 90}})
+        if argument:
+            driver.refresh()
+            opened(driver)
+            driver.execute_script(STUB)
+        actions.pause(0.5 * (not argument))
     elif step in ("closemain", "closeabout"):
         actions.click(driver.find_element("css selector", ("main" if step == "closemain" else "[role=dialog]") + " .close"))
-    elif name == "wait":
-        actions.pause(int(argument) / 1000)
-    elif name == "click":
-        actions.click(control(driver, argument))
-    elif name in ("tap", "slide", "long"):  # a finger, up by pixels, or held still on it 1.2 s
-        target, _, up = argument.partition(":")
-        finger(driver, target, [float(up) * i / 4 for i in (1, 2, 3, 4)] if up else [], 1.2 * (name == "long"))
-    elif name == "type":
-        box, text = argument.split(":")
-        actions.click(control(driver, box)).send_keys(text)
+    elif name in ("wait", "click", "type"):  # type: a click on the box, then the text
+        box, _, text = argument.partition(":")
+        actions.pause(int(argument) / 1000) if name == "wait" else actions.click(control(driver, box)).send_keys(text)
+    elif name in ("tap", "slide", "long"):  # a finger on a control, or 4 pixels above a spinner's middle, moved up
+        target, _, up = argument.partition(":")  # by pixels, or held still 1.2 s
+        x, y = driver.execute_script(CENTRE, control(driver, target))
+        y -= 4 if "VScroll" in target else 0
+        for kind, at in [("touchStart", y)] + [("touchMove", y - float(up) * i / 4) for i in (1, 2, 3, 4) if up] + [
+                ("touchEnd", None)]:
+            if kind == "touchEnd" and name == "long":  # held still, then the menu a browser offers after a long press
+                time.sleep(1.2)
+                driver.execute_script("document.elementFromPoint(...arguments).shadowRoot.elementFromPoint(...arguments)"
+                                      ".dispatchEvent(new MouseEvent('contextmenu', {bubbles: true, cancelable: true, "
+                                      "composed: true, clientX: arguments[0], clientY: arguments[1]}))", x, y)
+            driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [{"x": x, "y": at}] * (
+                at is not None)})
     else:
         raise ValueError("unknown step " + step)
     actions.perform()
 
 
-def row(driver, steps, checks, title):
+def row(driver, steps, checks):
     """What a row's checks see after its steps, and every error the page reported, on a freshly loaded page."""
     for command, arguments in (("clearDeviceMetricsOverride", {}), ("setEmulatedMedia", {}), (
             "setTouchEmulationEnabled", {"enabled": False})) if driver.kind == "chromium" else ():
@@ -159,35 +140,33 @@ def row(driver, steps, checks, title):
         for message in driver.find_elements("css selector", "dialog[open]"):
             messages += driver.execute_script("const [m, title] = arguments, text = (a) => document.getElementById("
                                               "m.getAttribute(a))?.innerText; return m.matches(':modal') && "
-                                              "text('aria-labelledby') === title && !!text('aria-describedby')", message, title)
+                                              "text('aria-labelledby') === title && !!text('aria-describedby')", message, TITLE)
             ActionChains(driver).send_keys(Keys.ESCAPE).perform()
-    for item in checks.split():
-        what, _, value = item.replace(">=", "=").replace("<=", "=").partition("=")
+    for what, op, value in (re.fullmatch(r"(\w+)([<>]?=)(.*)", item).groups() for item in checks.split()):
         if what in ("blank", "inked"):
-            ink = [c for _, c in colours(control(driver, value), 3) if c != (255, 255, 255)]  # value, selection, caret
+            ink = [c for _, c in shot(control(driver, value), 3).getcolors(1 << 20) if c != (255, 255, 255)]  # value, selection, caret
             got = value if bool(ink) == (what == "inked") else value + " wrong"
         else:
             got = str(messages) if what == "message" else driver.execute_script(
                 SEEN, what, value if what in ("checked", "placed", "greyed") else None)
-        if item[len(what)] in "<>":
-            ok = int(got) >= int(value) if item[len(what)] == ">" else int(got) <= int(value)
-            got, value = ("ok", "ok") if ok else (got, item[len(what):len(what) + 2] + value)
+        if op != "=":  # a bound: seen as "ok" when kept
+            got, value = ("ok", "ok") if (int(got) - int(value)) * (1 if op == ">=" else -1) >= 0 else (got, op + value)
         seen.append(what + "=" + got)
         expected.append(what + "=" + value.replace("_", " "))
     return seen, expected, driver.execute_script("return window.errors") + ([e["message"] for e in driver.get_log(
-        "browser") if e["level"] == "SEVERE"] if driver.kind == "chromium" else [])  # WebKit's driver keeps no console log
+        "browser") if e["level"] == "SEVERE"] if driver.kind == "chromium" else [])  # the others keep no console log
 
 
-def scenarios(driver, table, title):
-    for line in (line for line in table.read_text().splitlines() if line.strip() and not line.startswith("#")):
+def scenarios(driver):
+    for line in (line for line in TABLE.read_text().splitlines() if line.strip() and not line.startswith("#")):
         name, steps, checks, *note = (column.strip() for column in line.split("|"))
-        why = [why for kinds, why in EXPECTED["webkit_cannot"].items() if driver.kind == "webkit" and any(
-            item.startswith(tuple(kinds.split())) for item in steps.split() + checks.split())]
+        why = [why for starts, why in CANNOT.get("rows", {}).items() if any(
+            item.startswith(tuple(starts.split())) for item in steps.split() + checks.split())]
         if note and "web:" in note[0] or why:
             print(f"not here: {name} ({(why or note)[0]})")
             continue
         try:
-            seen, expected, errors = row(driver, steps, checks, title)
+            seen, expected, errors = row(driver, steps, checks)
         except WebDriverException as error:  # the page's process gone, say: the next row loads it again
             seen, expected, errors = [], [], [error.msg or type(error).__name__]
         check(seen == expected and not errors, name + ("" if seen == expected else f": {seen}") +
