@@ -59,11 +59,11 @@ struct FakePlatform : LauncherPlatform, Registry
     bool FileExists(const std::string &path) override
     {
         log.push_back("test " + path);
-        return std::ranges::count(files, path);
+        return std::count(files.begin(), files.end(), path);
     }
     void StartProgram(const std::string &path) override
     {
-        if (!std::ranges::count(files, path))
+        if (!std::count(files.begin(), files.end(), path))
             throw std::runtime_error("File not found");
         log.push_back("start " + path);
     }

@@ -91,7 +91,9 @@ struct FakeWindow final : Form1Controls
     Control &operator[](const std::string &name) const { return At(ByName(name)); }
     static Form1Control ByName(const std::string &name)
     {
-        const auto i = std::ranges::find(kForm1ControlNames, name) - std::begin(kForm1ControlNames);
+        const auto i =
+            std::find(std::begin(kForm1ControlNames), std::end(kForm1ControlNames), name) -
+            std::begin(kForm1ControlNames);
         return i < kForm1ControlCount ? Form1Control(i) : throw std::invalid_argument(name);
     }
     void Report(Form1Control c)
