@@ -72,6 +72,13 @@ if CHROMIUM:  # its refusals said; the manifest: a window of its own, within the
               driver.url) and all(fetched.values()) and ({"192x192", "512x512"} <= fetched.keys() or "any" in fetched),
           f"the manifest, as installed: {manifest['errors']}, {declared['display']}, {declared['start_url']}, {fetched}")
 scenarios(driver)
+late = None
+server, driver.url = serve(WEB, late="tavrel.css")  # the page's stylesheet after its script: it waits for it
+driver.get(driver.url)
+with contextlib.suppress(TimeoutException):
+    late = opened(driver)
+check(late == START and not driver.execute_script(MESSAGE), f"the page's stylesheet late, Tavrel starts: {late}")
+server.shutdown()
 # Never a blank page: whatever fails to load or is missing, a message in view says what.
 for missing, said in ((f, m) for f, m in EXPECTED["missing"].items() if f != "_" and (CHROMIUM or f != "WebAssembly")):
     server, driver.url = serve(copy(missing))

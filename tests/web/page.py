@@ -42,10 +42,11 @@ def check(ok, what):  # a mutation run (TAVREL_FAIL_FAST) needs one failure only
     ok or failures.append(what) or os.environ.get("TAVREL_FAIL_FAST") and sys.exit(1)
 
 
-def serve(folder):
-    """The folder's parent served as a plain static server does, with no caching headers."""
+def serve(folder, late=None):
+    """The folder's parent served as a plain static server does, with no caching headers; the file `late` two seconds late."""
     handler = type("Noting", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda self, *args: requested.add(
-        self.path.split("?")[0].removeprefix(f"/{WEB.name}/") or "./")})  # every file asked for, in every use
+        self.path.split("?")[0].removeprefix(f"/{WEB.name}/") or "./"), "do_GET": lambda self: (  # every file asked for
+        late and self.path.split("?")[0].endswith("/" + late) and time.sleep(2), http.server.SimpleHTTPRequestHandler.do_GET(self))})
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(handler, directory=str(folder.parent)))
     server.handle_error = lambda *args: None  # a browser closed with requests in flight
     threading.Thread(target=server.serve_forever, daemon=True).start()

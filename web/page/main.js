@@ -42,6 +42,11 @@ async function start() {
     fail(`This browser lacks ${missing.join(', ')}. Open Tavrel in a browser of 2023 or later.`);
     return;
   }
+  // WebKit may run this script before the page's stylesheet has come (from a
+  // service worker still starting, say); the load event waits for every sheet.
+  if (document.readyState !== 'complete') {
+    await new Promise((resolve) => addEventListener('load', resolve, { once: true }));
+  }
   if (!getComputedStyle(document.documentElement).getPropertyValue('--tavrel').trim()) {
     fail('Its file tavrel.css could not be loaded. Check the connection and load the page ' +
          'again; if this stays, the site that serves Tavrel lacks the file.');
