@@ -1,9 +1,8 @@
 # Writes DIR/sw.js from TEMPLATE: the files FILES of DIR that it keeps, and a
 # stamp of their contents that names the kept set. FILES is separated by commas.
 # First each stylesheet index.html links gets its contents' hash in its
-# address: Firefox and WebKit reuse a sheet they hold in memory by its
-# address, past the service worker, so that a new build would show with the
-# old one's look, or not at all offline.
+# address: Firefox reuses a sheet it holds in memory by its address, past the
+# service worker, so that a new build would show with the old one's look.
 string(REPLACE "," ";" FILES "${FILES}")
 file(READ ${DIR}/index.html page)
 foreach(file IN LISTS FILES)
