@@ -3,10 +3,10 @@
 # front-end's headless, a smoke test of the real program under Xvfb, the
 # package checks, Tavrel.exe cross-built with mingw-w64, packed as a zip and
 # an installer, and driven under wine, and the page built with Emscripten and
-# driven in headless Chromium and in WebKitGTK; then the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzer for a bounded
-# time, and the core's tests built with clang and libc++ (the standard library
-# of macOS and of the web's toolchain).
+# driven in headless Chromium, WebKitGTK and Firefox ESR; and beside them the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# fuzzer for a bounded time, and the core's tests built with clang and libc++
+# (the standard library of macOS and of the web's toolchain).
 #
 # With arguments (any CTest options, e.g. -R tst_descent or -L wine) it runs
 # only the selected tests of the main suite, and builds only the programs
@@ -47,17 +47,17 @@ fi
 
 [ $# -eq 0 ] || exec ctest --preset default "$@"
 
-# The other builds go on meanwhile at the lowest priority: the main suite's
-# wine and browser tests mostly wait, and they would otherwise follow it.
-others_log=$PWD/build/other-builds.log
+# The other presets are built and run meanwhile, their builds at the lowest
+# priority: the main suite's wine and browser tests mostly wait, and the
+# other presets would otherwise follow it. Their output is shown after it.
+others_log=$PWD/build/other-presets.log
 setsid bash -c 'for preset in sanitize fuzz libcxx; do
-    cmake --preset $preset >/dev/null && nice -n 19 cmake --build --preset $preset || exit 1
+    cmake --preset $preset >/dev/null && nice -n 19 cmake --build --preset $preset &&
+        ctest --preset $preset || exit 1
 done' >"$others_log" 2>&1 &
-others=$! # its own process group, so that a failing suite stops the builds too
+others=$! # its own process group, so that a failing suite stops them too
 trap 'kill -- -$others 2>/dev/null || true' EXIT
 ctest --preset default
-wait $others || { cat "$others_log"; exit 1; }
-
-ctest --preset sanitize
-ctest --preset fuzz
-ctest --preset libcxx
+wait $others && status=0 || status=$?
+cat "$others_log"
+exit $status

@@ -54,6 +54,7 @@ void Move(HWND window, const std::string &where, DWORD down = 0, DWORD up = 0)
 int Settle()
 {
     std::wstring last;
+    const auto controls = Controls(false); // once: wine finds each by walking the window
     for (int same = 0, i = 0; same < 6 && i < 400; ++i) {
         Sleep(25);
         for (HWND box; (box = FindWindowW(L"#32770", kTitle.c_str()));) {
@@ -65,7 +66,7 @@ int Settle()
         for (const HWND window :
              {GetForegroundWindow(), Focused(), About(), FindWindowW(L"#32770", nullptr)})
             now += std::to_wstring(uintptr_t(window)) + L"|";
-        for (const auto &[design, control] : Controls(false)) // the texts and options
+        for (const auto &[design, control] : controls) // the texts and options
             now += Text(control) + std::to_wstring(SendMessageW(control, BM_GETCHECK, 0, 0));
         same = now == last && Thread().hwndActive == GetForegroundWindow() ? same + 1 : 0;
         last = now;
