@@ -15,8 +15,11 @@ export WINEPREFIX; WINEPREFIX=$(mktemp -d /tmp/tavrel-wine.XXXXXX)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 "$wine" wineboot --init >/dev/null 2>&1
-# With no window manager in the X server, wine draws the title bars itself.
+# With no window manager in the X server, wine draws the title bars itself,
+# and manages the windows itself: a window left to a manager waited two
+# seconds on each hiding for one that never answers.
 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 c=$WINEPREFIX/drive_c
 reg() { "$wine" reg "$@" >/dev/null; }
 fail() { echo "FAIL $*" >&2; exit 1; }
