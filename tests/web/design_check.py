@@ -1,12 +1,10 @@
 """Both windows as the browser draws them, forced colours off, against the core's designs (tavrel_dump_design):
 every control, the title bars, the picture at 1x and 2x, a held arrow, the greyed rows."""
-import io
 
-from PIL import Image
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.support.ui import WebDriverWait
 
-from page import CANNOT, CHROMIUM, DESIGN, EXPECTED, TITLE, check, control, shot as cut
+from page import CANNOT, CHROMIUM, DESIGN, EXPECTED, TITLE, check, control, screenshot, shot as cut
 
 LABEL, BOX, SPINNER, OPTION, BUTTON, PICTURE, LINE = range(7)
 LOOKS = EXPECTED["design"]
@@ -53,7 +51,7 @@ def colour(value, default, system):  # 0x00BBGGRR, a system colour, or the contr
 
 
 def read(driver):
-    return driver.execute_script(READ, NAMES), Image.open(io.BytesIO(driver.get_screenshot_as_png())).convert("RGB")
+    return driver.execute_script(READ, NAMES), screenshot(driver)
 
 
 def compare(win, seen, shot, like={}):  # like: controls drawn as others are designed

@@ -136,9 +136,20 @@ def opened(driver):
     return WebDriverWait(driver, 20, ignored_exceptions=(WebDriverException,)).until(lambda d: d.execute_script(VALUES))
 
 
+def screenshot(driver):
+    """The page as shown once a frame is drawn after the last change, and two pictures agree: under load, WebKit's
+    picture lags the page."""
+    driver.execute_async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
+    last = now = None
+    for _ in range(20):
+        last, now = now, Image.open(io.BytesIO(driver.get_screenshot_as_png())).convert("RGB")
+        if last and now.tobytes() == last.tobytes():
+            break
+    return now
+
+
 def shot(element, margin=0):
     """An element as drawn, cut from the whole page's picture (WebKit's driver shoots an element alone black)."""
     r = element.parent.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, "
                                       "r.right, r.bottom].map((v) => Math.round(v * devicePixelRatio))", element)
-    return Image.open(io.BytesIO(element.parent.get_screenshot_as_png())).convert("RGB").crop(
-        (r[0] + margin, r[1] + margin, r[2] - margin, r[3] - margin))
+    return screenshot(element.parent).crop((r[0] + margin, r[1] + margin, r[2] - margin, r[3] - margin))
